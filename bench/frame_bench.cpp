@@ -1,0 +1,50 @@
+// One frame of one object with a bound pad whose buttons change every frame.
+#include <benchmark/benchmark.h>
+
+#include "test_host.h"
+
+namespace zandrel {
+namespace {
+
+void RunFrames(benchmark::State& state, bool xinput)
+{
+    testing::TestHost host;
+    if (xinput) {
+        host.world().devices = {u"HID\\VID_045E&PID_028E&IG_00"};
+        RescanXInputDevices();
+        host.world().xinput[0].answers = true;
+    }
+    host.world().joysticks[0] = sim::Joystick{true, 0x045E, 0x028E, 32767, 32767, 65535, 0};
+    for (int c = 0; c < kControlsPerPlayer; ++c) {
+        host.controlKeys[0][c] = static_cast<std::uint16_t>(0x41 + c);
+    }
+    RunObject* object = host.Create();
+    object->player = 0;
+    object->padId = 0;
+    HandleRunObject(object);
+    std::uint32_t frame = 0;
+    for (auto _ : state) {
+        sim::Joystick& pad = host.world().joysticks[0];
+        pad.buttons = (frame & 1) != 0 ? 0x5 : 0x0;  // two buttons pressed and released
+        pad.pov = (frame & 2) != 0 ? 9000 : 65535;
+        HandleRunObject(object);
+        host.world().ClearLog();
+        ++frame;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_FramePlainPad(benchmark::State& state)
+{
+    RunFrames(state, false);
+}
+void BM_FrameXInputPad(benchmark::State& state)
+{
+    RunFrames(state, true);
+}
+
+BENCHMARK(BM_FramePlainPad);
+BENCHMARK(BM_FrameXInputPad);
+
+}  // namespace
+}  // namespace zandrel

@@ -1,0 +1,77 @@
+#include "input/pad_state.h"
+
+#include "input/xinput_devices.h"
+
+namespace zandrel {
+
+namespace {
+
+// Hat octant 0..7 (0 = straight up, clockwise): directions it adds.
+constexpr PadState kHatDirections[8] = {
+    kPadUp,   kPadUp | kPadRight,  kPadRight, kPadDown | kPadRight,
+    kPadDown, kPadDown | kPadLeft, kPadLeft,  kPadUp | kPadLeft,
+};
+
+}  // namespace
+
+PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY)
+{
+    // Wrapping subtraction: raw axes are 0..65535, but a loaded centre may be anything.
+    const std::int32_t dx = static_cast<std::int32_t>(reading.xpos - static_cast<std::uint32_t>(centerX) -
+                                                      static_cast<std::uint32_t>(kAxisCentre));
+    const std::int32_t dy = static_cast<std::int32_t>(reading.ypos - static_cast<std::uint32_t>(centerY) -
+                                                      static_cast<std::uint32_t>(kAxisCentre));
+    PadState bits = 0;
+    if (dx <= -kDeadZone || (reading.buttons & 0x8000u) != 0) {
+        bits |= kPadLeft;
+    }
+    if (dx >= kDeadZone || (reading.buttons & 0x2000u) != 0) {
+        bits |= kPadRight;
+    }
+    if (dy <= -kDeadZone || (reading.buttons & 0x1000u) != 0) {
+        bits |= kPadUp;
+    }
+    if (dy >= kDeadZone || (reading.buttons & 0x4000u) != 0) {
+        bits |= kPadDown;
+    }
+    const std::uint32_t octant = reading.pov / kHatStep;
+    if (octant < 8) {
+        bits |= kHatDirections[octant];
+    }
+    return bits;
+}
+
+XInputLookup LookUpXInput(std::uint32_t joystickId)
+{
+    XInputLookup lookup{false, {0, 0}, -1};
+    const XInputDeviceList& list = TheXInputDeviceList();
+    if (list.count <= 0) {
+        return lookup;
+    }
+    if (platform::ReadJoystickIds(joystickId, &lookup.ids) != 0) {
+        return lookup;
+    }
+    lookup.idsRead = true;
+    lookup.position = FindXInputDevice(list, MakeXInputDeviceId(lookup.ids.vendor, lookup.ids.product));
+    return lookup;
+}
+
+bool ReadPadState(std::uint32_t joystickId, std::int32_t centerX, std::int32_t centerY, PadState* state)
+{
+    platform::JoyReading reading{};
+    if (platform::ReadJoystick(joystickId, &reading) != 0) {
+        return false;
+    }
+    const PadState directions = DirectionBits(reading, centerX, centerY);
+    const XInputLookup lookup = LookUpXInput(joystickId);
+    if (lookup.position < 0) {
+        *state = ComposePlain(directions, reading.buttons);
+        return true;
+    }
+    platform::XInputTriggers triggers{};
+    const bool answered = platform::ReadXInputTriggers(static_cast<std::uint32_t>(lookup.position), &triggers) == 0;
+    *state = ComposeXInput(directions, reading.buttons, answered ? &triggers : nullptr);
+    return true;
+}
+
+}  // namespace zandrel

@@ -1,0 +1,49 @@
+// The seam between the extension's logic and the outside world. Two implementations:
+// platform_win32.cpp (winmm, XInput 9.1.0, user32, COM/WMI, registry) and
+// platform_sim.cpp (the simulated world of sim_world.h). Both only fetch and deliver;
+// every decision is made by the shared code that calls them.
+#pragma once
+
+#include <cstdint>
+
+namespace zandrel::platform {
+
+// One joyGetPosEx reading (dwSize 52, dwFlags 0x008000FF).
+struct JoyReading {
+    std::uint32_t xpos;
+    std::uint32_t ypos;
+    std::uint32_t buttons;
+    std::uint32_t pov;
+};
+
+// wMid / wPid of joyGetDevCapsW.
+struct JoyIds {
+    std::uint16_t vendor;
+    std::uint16_t product;
+};
+
+struct XInputTriggers {
+    std::uint8_t left;
+    std::uint8_t right;
+};
+
+constexpr std::uint32_t kKeyDown = 1;  // KEYEVENTF_EXTENDEDKEY
+constexpr std::uint32_t kKeyUp = 3;    // KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP
+
+// Results are the platform's own: 0 = success.
+std::uint32_t ReadJoystick(std::uint32_t id, JoyReading* out);
+std::uint32_t ReadJoystickIds(std::uint32_t id, JoyIds* out);
+void JoystickConfigChanged();
+std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out);
+void SetXInputVibration(std::uint32_t userIndex, std::uint16_t left, std::uint16_t right);
+
+void SendKey(std::uint8_t key, std::uint32_t flags);
+// Non-zero = success, as GetKeyboardState answers.
+int ReadKeyboard(std::uint8_t state[256]);
+
+// Walks the device inventory and hands every Plug-and-Play device id to `sink`, in
+// the inventory's order, releasing whatever it acquired before it returns.
+using DeviceIdSink = void (*)(void* context, const char16_t* deviceId);
+void EnumerateDeviceIds(DeviceIdSink sink, void* context);
+
+}  // namespace zandrel::platform

@@ -1,0 +1,72 @@
+#include "input/sim_world.h"
+
+namespace zandrel::sim {
+
+void World::Reset()
+{
+    for (Joystick& joystick : joysticks) {
+        joystick = Joystick{};
+    }
+    for (XInputPad& pad : xinput) {
+        pad = XInputPad{};
+    }
+    keyboardFails = false;
+    devices.clear();
+    devicesFail = false;
+    for (bool& key : keys_) {
+        key = false;
+    }
+    logSize_ = 0;
+    listener_ = nullptr;
+    listenerContext_ = nullptr;
+}
+
+void World::SetKey(std::uint8_t key, bool down)
+{
+    keys_[key] = down;
+}
+
+void World::Snapshot(std::uint8_t state[256]) const
+{
+    for (int k = 0; k < 256; ++k) {
+        state[k] = keys_[k] ? 0x80 : 0;
+    }
+    // VK_SHIFT/VK_CONTROL/VK_MENU follow their left and right keys (0xA0..0xA5).
+    for (int generic = 0; generic < 3; ++generic) {
+        if (keys_[0xA0 + 2 * generic] || keys_[0xA1 + 2 * generic]) {
+            state[0x10 + generic] = 0x80;
+        }
+    }
+}
+
+void World::Record(const Effect& effect)
+{
+    if (logSize_ < kLogCapacity) {
+        log_[logSize_] = effect;
+    }
+    ++logSize_;
+    if (listener_ != nullptr) {
+        listener_(listenerContext_, effect);
+    }
+}
+
+std::vector<Effect> World::TakeLog()
+{
+    std::vector<Effect> taken(log_, log_ + LogSize());
+    logSize_ = 0;
+    return taken;
+}
+
+void World::SetListener(EffectListener listener, void* context)
+{
+    listener_ = listener;
+    listenerContext_ = context;
+}
+
+World& TheWorld()
+{
+    static World world;
+    return world;
+}
+
+}  // namespace zandrel::sim

@@ -1,0 +1,91 @@
+// The simulated outside world behind the native platform layer: joysticks, XInput
+// pads, the keyboard and the device inventory. Tests and the reference host set it
+// up; it records every effect the extension has on it, in order.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zandrel::sim {
+
+struct Joystick {
+    bool present = false;  // reads and capability queries succeed
+    std::uint16_t vid = 0;
+    std::uint16_t pid = 0;
+    std::uint32_t x = 32767;
+    std::uint32_t y = 32767;
+    std::uint32_t pov = 65535;
+    std::uint32_t buttons = 0;
+};
+
+struct XInputPad {
+    bool answers = false;  // XInputGetState succeeds
+    std::uint8_t leftTrigger = 0;
+    std::uint8_t rightTrigger = 0;
+};
+
+enum class EffectKind : std::uint8_t { KeyStroke, Vibration, JoyConfigChanged, RescanStarted };
+
+// KeyStroke: a = key, b = flags. Vibration: a = user index, b = left, c = right.
+struct Effect {
+    EffectKind kind;
+    std::uint32_t a;
+    std::uint32_t b;
+    std::uint32_t c;
+
+    bool operator==(const Effect& other) const
+    {
+        return kind == other.kind && a == other.a && b == other.b && c == other.c;
+    }
+};
+
+using EffectListener = void (*)(void* context, const Effect& effect);
+
+constexpr std::uint32_t kJoyUnplugged = 167;         // JOYERR_UNPLUGGED
+constexpr std::uint32_t kXInputNotConnected = 1167;  // ERROR_DEVICE_NOT_CONNECTED
+
+class World {
+public:
+    static constexpr int kJoysticks = 16;
+    static constexpr int kXInputPads = 4;
+    static constexpr std::size_t kLogCapacity = 4096;
+
+    Joystick joysticks[kJoysticks];
+    XInputPad xinput[kXInputPads];
+    bool keyboardFails = false;
+    std::vector<std::u16string> devices;  // Plug-and-Play device ids, in inventory order
+    bool devicesFail = false;
+
+    // Back to a fresh world: no joysticks, every XInput index failing, empty
+    // inventory, no key down, empty log, no listener.
+    void Reset();
+
+    // One state per key; physical and synthesized strokes both set it.
+    void SetKey(std::uint8_t key, bool down);
+    bool KeyDown(std::uint8_t key) const { return keys_[key]; }
+    // GetKeyboardState view: 0x80 for a key that is down, the generic Shift, Ctrl
+    // and Alt codes also set while either side is down.
+    void Snapshot(std::uint8_t state[256]) const;
+
+    void Record(const Effect& effect);
+    // Effects since the last ClearLog, at most kLogCapacity (the rest are counted only).
+    const Effect* Log() const { return log_; }
+    std::size_t LogSize() const { return logSize_ < kLogCapacity ? logSize_ : kLogCapacity; }
+    std::size_t LogTotal() const { return logSize_; }
+    std::vector<Effect> TakeLog();
+    void ClearLog() { logSize_ = 0; }
+    void SetListener(EffectListener listener, void* context);
+
+private:
+    bool keys_[256] = {};
+    Effect log_[kLogCapacity] = {};
+    std::size_t logSize_ = 0;
+    EffectListener listener_ = nullptr;
+    void* listenerContext_ = nullptr;
+};
+
+World& TheWorld();
+
+}  // namespace zandrel::sim

@@ -1,0 +1,108 @@
+#include <cstring>
+
+#include "host/exports.h"
+#include "input/pad_state.h"
+#include "input/platform.h"
+#include "input/xinput_devices.h"
+
+namespace zandrel {
+
+namespace {
+
+constexpr std::int32_t kPressedKeyCode = 0;
+constexpr std::int32_t kPressedButtonCode = 2;
+
+// A pad in error is probed until it answers; no keys are sent meanwhile.
+void ProbePad(RunObject& object)
+{
+    if (object.padId < 0) {
+        return;
+    }
+    if (object.xinputIndex >= 0) {
+        platform::XInputTriggers triggers{};
+        if (platform::ReadXInputTriggers(static_cast<std::uint32_t>(object.xinputIndex), &triggers) == 0) {
+            object.padError = 0;
+        }
+        return;
+    }
+    platform::JoyIds ids{};
+    if (platform::ReadJoystickIds(static_cast<std::uint32_t>(object.padId), &ids) != 0) {
+        return;
+    }
+    object.padError = 0;
+    const bool idsUnknown = object.vid == 0 && object.pid == 0;
+    object.vid = ids.vendor;
+    object.pid = ids.product;
+    if (idsUnknown) {
+        RescanXInputDevices();
+        object.xinputIndex = kXInputUnresolved;
+    }
+}
+
+// Reads the bound pad; false (and the object in error) when the read fails.
+bool ReadBoundPad(RunObject& object, PadState* state)
+{
+    const auto padId = static_cast<std::uint32_t>(object.padId);
+    platform::JoyReading reading{};
+    if (platform::ReadJoystick(padId, &reading) != 0) {
+        object.padError = 1;
+        platform::JoystickConfigChanged();
+        return false;
+    }
+    const PadState directions = DirectionBits(reading, object.centerX, object.centerY);
+    if (object.xinputIndex == kXInputUnresolved && TheXInputDeviceList().count > 0) {
+        const XInputLookup lookup = LookUpXInput(padId);
+        if (lookup.idsRead) {
+            object.vid = lookup.ids.vendor;
+            object.pid = lookup.ids.product;
+            object.xinputIndex = lookup.position >= 0 ? lookup.position : kNotXInput;
+        }
+    }
+    if (object.xinputIndex < 0) {
+        *state = ComposePlain(directions, reading.buttons);
+        return true;
+    }
+    platform::XInputTriggers triggers{};
+    const bool answered = platform::ReadXInputTriggers(static_cast<std::uint32_t>(object.xinputIndex), &triggers) == 0;
+    *state = ComposeXInput(directions, reading.buttons, answered ? &triggers : nullptr);
+    return true;
+}
+
+void SendEdges(RunObject& object, PadState state)
+{
+    const PadState changed = static_cast<PadState>(state ^ object.prevPadState);
+    for (int bit = 0; bit < kPadBits; ++bit) {
+        const auto mask = static_cast<PadState>(1u << bit);
+        std::uint8_t key = 0;
+        if ((changed & mask) == 0 || object.controlEnabled[bit] == 0 || !KeyOfPadBit(object, bit, &key)) {
+            continue;
+        }
+        platform::SendKey(key, (state & mask) != 0 ? platform::kKeyDown : platform::kKeyUp);
+    }
+    object.prevPadState = state;
+}
+
+}  // namespace
+
+}  // namespace zandrel
+
+std::int32_t ZANDREL_CALL HandleRunObject(zandrel::RunObject* object)
+{
+    using namespace zandrel;
+    if (object == nullptr) {
+        return 0;
+    }
+    if (object->padError != 0) {
+        ProbePad(*object);
+    } else if (object->padId >= 0) {
+        PadState state = 0;
+        if (ReadBoundPad(*object, &state)) {
+            SendEdges(*object, state);
+        }
+    }
+    platform::ReadKeyboard(object->keyState);
+    RaiseCondition(*object, kPressedKeyCode);
+    RaiseCondition(*object, kPressedButtonCode);
+    std::memcpy(object->prevKeyState, object->keyState, sizeof object->keyState);
+    return 0;
+}

@@ -1,0 +1,57 @@
+#include <cstring>
+
+#include "host/exports.h"
+#include "input/platform.h"
+
+using zandrel::RunObject;
+
+std::int32_t ZANDREL_CALL GetRunObjectDataSize(void*, void*)
+{
+    return static_cast<std::int32_t>(sizeof(RunObject));
+}
+
+std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    object->player = -1;
+    object->padId = -1;
+    object->xinputIndex = zandrel::kXInputUnresolved;
+    object->padError = 0;
+    std::memset(object->keyMap, 0, sizeof object->keyMap);
+    object->prevPadState = 0;
+    std::memset(object->keyState, 0, sizeof object->keyState);
+    // Cleared too, so the first frame cannot report presses from whatever the
+    // host's memory held.
+    std::memset(object->prevKeyState, 0, sizeof object->prevKeyState);
+    for (int i = 0; i < zandrel::kPadBits; ++i) {
+        object->controlEnabled[i] = 1;
+        object->virtualMap[i] = static_cast<std::int8_t>(i);
+    }
+    object->vid = 0;
+    object->pid = 0;
+    object->centerX = 0;
+    object->centerY = 0;
+    if (object->header.controlKeys != nullptr) {
+        const zandrel::HostControlKeys& hostKeys = *object->header.controlKeys;
+        for (int i = 0; i < zandrel::kControlsPerPlayer; ++i) {
+            object->keyMap[i] = static_cast<std::uint8_t>(hostKeys[0][i]);
+        }
+    }
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL DestroyRunObject(RunObject* object, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    for (int bit = 0; bit < zandrel::kPadBits; ++bit) {
+        std::uint8_t key = 0;
+        if ((object->prevPadState & (1u << bit)) != 0 && zandrel::KeyOfPadBit(*object, bit, &key)) {
+            zandrel::platform::SendKey(key, zandrel::platform::kKeyUp);
+        }
+    }
+    return 0;
+}
