@@ -1,0 +1,186 @@
+#include "tools/host/driver.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "tools/host/host.h"
+#include "tools/host/script.h"
+
+namespace zandrel::host {
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+bool ReadFile(const std::string& path, std::string* text)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    *text = content.str();
+    return !file.bad();
+}
+
+// Reads, starts a fresh host and parses; false with a one-line reason.
+bool Prepare(Host& host, const std::string& path, Script* script, std::string* problem)
+{
+    std::string text;
+    if (!ReadFile(path, &text)) {
+        *problem = path + ": cannot read the file";
+        return false;
+    }
+    std::string error;
+    if (!host.Start(&error)) {
+        *problem = path + ": " + error;
+        return false;
+    }
+    ParseError parseError;
+    if (!ParseScript(text, host.directory(), script, &parseError)) {
+        *problem = path + ":" + std::to_string(parseError.line) + ": " + parseError.message;
+        return false;
+    }
+    return true;
+}
+
+// The first difference between a command's output and its "=>" lines, or "".
+std::string Compare(const std::string& path, const Command& command, const std::vector<std::string>& output)
+{
+    const std::size_t lines = std::max(output.size(), command.expected.size());
+    for (std::size_t i = 0; i < lines; ++i) {
+        if (i >= output.size()) {
+            const Expectation& expected = command.expected[i];
+            return path + ":" + std::to_string(expected.line) + ": expected \"" + expected.text + "\" missing";
+        }
+        if (i >= command.expected.size()) {
+            return path + ":" + std::to_string(command.line) + ": unexpected \"" + output[i] + "\"";
+        }
+        const Expectation& expected = command.expected[i];
+        if (expected.text != output[i]) {
+            return path + ":" + std::to_string(expected.line) + ": expected \"" + expected.text + "\" got \"" +
+                   output[i] + "\"";
+        }
+    }
+    return "";
+}
+
+std::string CheckOne(Extension& extension, const std::string& path)
+{
+    Host host(extension);
+    Script script;
+    std::string problem;
+    if (!Prepare(host, path, &script, &problem)) {
+        return problem;
+    }
+    std::vector<std::string> output;
+    for (const Command& command : script.commands) {
+        output.clear();
+        host.Execute(command, &output);
+        const std::string difference = Compare(path, command, output);
+        if (!difference.empty()) {
+            return difference;
+        }
+    }
+    return "";
+}
+
+int Usage(std::ostream& err, const std::string& problem)
+{
+    err << "zandrel-host: " << problem << "\n"
+        << "usage: zandrel-host [--mfx PATH] run FILE\n"
+        << "       zandrel-host [--mfx PATH] check FILE...\n";
+    return kUsageError;
+}
+
+}  // namespace
+
+int RunScript(Extension& extension, const std::string& path, std::ostream& out, std::ostream& err)
+{
+    Host host(extension);
+    Script script;
+    std::string problem;
+    if (!Prepare(host, path, &script, &problem)) {
+        err << problem << "\n";
+        return 1;
+    }
+    std::size_t remark = 0;
+    auto remarksBefore = [&](std::size_t index) {
+        while (remark < script.remarks.size() && script.remarks[remark].before <= index) {
+            out << script.remarks[remark++].text << "\n";
+        }
+    };
+    std::vector<std::string> output;
+    for (std::size_t i = 0; i < script.commands.size(); ++i) {
+        remarksBefore(i);
+        const Command& command = script.commands[i];
+        out << "> " << command.source << "\n";
+        output.clear();
+        host.Execute(command, &output);
+        for (const std::string& line : output) {
+            out << line << "\n";
+        }
+    }
+    remarksBefore(script.commands.size());
+    out.flush();
+    return 0;
+}
+
+int CheckScripts(Extension& extension, const std::vector<std::string>& paths, std::ostream& out)
+{
+    int passed = 0;
+    int failed = 0;
+    for (const std::string& path : paths) {
+        const std::string failure = CheckOne(extension, path);
+        if (failure.empty()) {
+            ++passed;
+        } else {
+            ++failed;
+            out << failure << "\n";
+        }
+    }
+    out << passed << " passed, " << failed << " failed\n";
+    out.flush();
+    return failed == 0 ? 0 : 1;
+}
+
+int HostMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    std::size_t next = 0;
+    std::string library;
+    if (next < arguments.size() && arguments[next] == "--mfx") {
+#if defined(_WIN32)
+        if (next + 1 >= arguments.size()) {
+            return Usage(err, "--mfx needs a path");
+        }
+        library = arguments[next + 1];
+        next += 2;
+#else
+        return Usage(err, "--mfx is for the Windows build; this host links the extension");
+#endif
+    }
+    if (next >= arguments.size()) {
+        return Usage(err, "missing mode");
+    }
+    const std::string mode = arguments[next++];
+    const std::vector<std::string> files(arguments.begin() + static_cast<std::ptrdiff_t>(next), arguments.end());
+    if (mode != "run" && mode != "check") {
+        return Usage(err, "unknown mode \"" + mode + "\"");
+    }
+    if (files.empty() || (mode == "run" && files.size() != 1)) {
+        return Usage(err, mode == "run" ? "run takes one FILE" : "check takes at least one FILE");
+    }
+    Extension extension;
+    std::string error;
+    if (!BindExtension(library, &extension, &error)) {
+        err << "zandrel-host: " << error << "\n";
+        return 1;
+    }
+    const int status = mode == "run" ? RunScript(extension, files[0], out, err) : CheckScripts(extension, files, out);
+    UnbindExtension(&extension);
+    return status;
+}
+
+}  // namespace zandrel::host

@@ -1,0 +1,47 @@
+// The native binding: the extension is linked in.
+#include "input/xinput_devices.h"
+#include "tools/host/extension.h"
+
+namespace zandrel::host {
+
+bool ReadStubMenu(MenuHandle handle, std::vector<MenuItem>* items);
+
+bool BindExtension(const std::string&, Extension* extension, std::string*)
+{
+    Extension& e = *extension;
+    e.GetInfos = &::GetInfos;
+    e.GetRunObjectInfos = &::GetRunObjectInfos;
+    e.GetRunObjectDataSize = &::GetRunObjectDataSize;
+    e.CreateRunObject = &::CreateRunObject;
+    e.DestroyRunObject = &::DestroyRunObject;
+    e.HandleRunObject = &::HandleRunObject;
+    e.GetObjInfos = &::GetObjInfos;
+    e.GetMenu[0] = &::GetConditionMenu;
+    e.GetMenu[1] = &::GetActionMenu;
+    e.GetMenu[2] = &::GetExpressionMenu;
+    e.GetCodeFromMenu[0] = &::GetConditionCodeFromMenu;
+    e.GetCodeFromMenu[1] = &::GetActionCodeFromMenu;
+    e.GetCodeFromMenu[2] = &::GetExpressionCodeFromMenu;
+    e.GetEventInfos[0] = &::GetConditionInfos;
+    e.GetEventInfos[1] = &::GetActionInfos;
+    e.GetEventInfos[2] = &::GetExpressionInfos;
+    e.GetString[0] = &::GetConditionString;
+    e.GetString[1] = &::GetActionString;
+    e.GetString[2] = &::GetExpressionString;
+    e.GetConditionTitle = &::GetConditionTitle;
+    e.GetActionTitle = &::GetActionTitle;
+    e.GetExpressionTitle = &::GetExpressionTitle;
+    e.GetExpressionParam = &::GetExpressionParam;
+    e.ReadAndFreeMenu = &ReadStubMenu;
+    return true;
+}
+
+bool ResetExtension(Extension*, std::string*)
+{
+    TheXInputDeviceList() = XInputDeviceList{0, {0, 0, 0, 0}};
+    return true;
+}
+
+void UnbindExtension(Extension*) {}
+
+}  // namespace zandrel::host

@@ -1,0 +1,610 @@
+#include "tools/host/host.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "tools/host/text.h"
+
+namespace zandrel::host {
+
+namespace {
+
+constexpr std::uint16_t kTextRoom = 256;
+constexpr char16_t kUntouched = 0xFDD0;  // a noncharacter no text holds
+constexpr std::size_t kGuard = 16;
+constexpr HostParam kParameterHandle = 0x5A48;
+constexpr std::size_t kLongestResult = 4096;
+
+const char* const kKindNames[3] = {"condition", "action", "expression"};
+
+// A text buffer for an export to fill, with a guard area behind it.
+class TextBuffer {
+public:
+    explicit TextBuffer(std::uint16_t room) : room_(room), chars_(room + kGuard, kUntouched) {}
+    char16_t* data() { return chars_.data(); }
+    std::uint16_t room() const { return room_; }
+
+    // `= "TEXT"` or `= unchanged`, then a line for each fault of the filler.
+    void Answer(std::vector<std::string>* lines) const
+    {
+        const auto begin = chars_.begin();
+        const auto end = begin + room_;
+        if (std::all_of(begin, end, [](char16_t c) { return c == kUntouched; })) {
+            lines->push_back("= unchanged");
+        } else {
+            const auto terminator = std::find(begin, end, u'\0');
+            lines->push_back("= " + Quoted(Utf16ToUtf8(std::u16string(begin, terminator))));
+            if (terminator == end) {
+                lines->push_back("! text without terminator in " + std::to_string(room_) + " characters");
+            }
+        }
+        if (!std::all_of(end, chars_.end(), [](char16_t c) { return c == kUntouched; })) {
+            lines->push_back("! text written past " + std::to_string(room_) + " characters");
+        }
+    }
+
+private:
+    std::uint16_t room_;
+    std::vector<char16_t> chars_;
+};
+
+std::string Hex2(std::uint32_t value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%02X", value);
+    return text;
+}
+
+std::string FormatEffect(const sim::Effect& effect)
+{
+    switch (effect.kind) {
+        case sim::EffectKind::KeyStroke:
+            if (effect.b == 1) {
+                return "key down " + Hex2(effect.a);
+            }
+            if (effect.b == 3) {
+                return "key up " + Hex2(effect.a);
+            }
+            return "key " + Hex2(effect.a) + " flags=" + std::to_string(effect.b);
+        case sim::EffectKind::Vibration:
+            return "vibrate " + std::to_string(effect.a) + " " + std::to_string(effect.b) + " " +
+                   std::to_string(effect.c);
+        case sim::EffectKind::JoyConfigChanged:
+            return "joyConfigChanged";
+        case sim::EffectKind::RescanStarted:
+            return "rescan";
+    }
+    return "! unknown effect";
+}
+
+}  // namespace
+
+Host* Host::current_ = nullptr;
+
+Host::Host(Extension& extension) : extension_(extension)
+{
+    current_ = this;
+    sim::TheWorld().Reset();
+    sim::TheWorld().SetListener(&Host::OnEffect, this);
+    ClearJoystickNames();
+    services_.GenerateEvent = &Host::GenerateEvent;
+    services_.NextActionParameter = &Host::NextActionParameter;
+    services_.FirstExpressionParameter = &Host::FirstExpressionParameter;
+    services_.NextExpressionParameter = &Host::NextExpressionParameter;
+    services_.StringResultBuffer = &Host::StringResultBuffer;
+    editor_.services.GetVersion = &Host::EditorVersion;
+    editor_.services.GeneralCall = &Host::EditorGeneralCall;
+    editor_.version = kDefaultEditorVersion;
+    compatibleEditor_ = editor_;
+}
+
+Host::~Host()
+{
+    // The game ends: every object goes, as the host would destroy them, unheard.
+    output_ = nullptr;
+    for (LiveObject& live : objects_) {
+        extension_.DestroyRunObject(live.object, 0);
+    }
+    objects_.clear();
+    sim::TheWorld().SetListener(nullptr, nullptr);
+    ClearJoystickNames();
+    if (current_ == this) {
+        current_ = nullptr;
+    }
+}
+
+bool Host::Start(std::string* error)
+{
+    if (!ResetExtension(&extension_, error)) {
+        return false;
+    }
+    runInfo_ = RunInfo{};
+    extension_.GetRunObjectInfos(&services_, &runInfo_);
+    return BuildDirectory(error);
+}
+
+// Event names are the extension's own menu texts: every command of each menu,
+// mapped to its code and parameter types through the catalogue exports.
+bool Host::BuildDirectory(std::string* error)
+{
+    directory_ = EventDirectory{};
+    for (int kind = 0; kind < 3; ++kind) {
+        MenuHandle menu = extension_.GetMenu[kind](&compatibleEditor_.services, nullptr, nullptr);
+        std::vector<MenuItem> items;
+        if (menu == nullptr || !extension_.ReadAndFreeMenu(menu, &items)) {
+            *error = std::string("the extension gives no ") + kKindNames[kind] + " menu";
+            return false;
+        }
+        std::vector<const MenuItem*> pending;
+        for (const MenuItem& item : items) {
+            pending.push_back(&item);
+        }
+        while (!pending.empty()) {
+            const MenuItem* item = pending.back();
+            pending.pop_back();
+            for (const MenuItem& child : item->children) {
+                pending.push_back(&child);
+            }
+            if (item->separator || item->popup) {
+                continue;
+            }
+            const std::int32_t code =
+                extension_.GetCodeFromMenu[kind](&compatibleEditor_.services, static_cast<std::uint16_t>(item->id));
+            const std::int16_t* info =
+                code < 0 ? nullptr
+                         : extension_.GetEventInfos[kind](&compatibleEditor_.services, static_cast<std::int16_t>(code));
+            if (info == nullptr) {
+                continue;
+            }
+            EventEntry entry{item->text, code, {}};
+            const int count = std::clamp<int>(info[2], 0, 8);
+            for (int p = 0; p < count; ++p) {
+                entry.types.push_back(info[3 + p]);
+            }
+            directory_.events[kind].push_back(std::move(entry));
+        }
+    }
+    return true;
+}
+
+void Host::Emit(std::string line)
+{
+    if (output_ != nullptr) {
+        output_->push_back(std::move(line));
+    }
+}
+
+void Host::OnEffect(void* context, const sim::Effect& effect)
+{
+    static_cast<Host*>(context)->Emit(FormatEffect(effect));
+}
+
+Host::LiveObject* Host::Find(const std::string& name)
+{
+    for (LiveObject& live : objects_) {
+        if (live.name == name) {
+            return &live;
+        }
+    }
+    return nullptr;
+}
+
+void ZANDREL_CALL Host::GenerateEvent(RunObject* object, std::int32_t code, std::int32_t)
+{
+    Host* host = current_;
+    if (host == nullptr) {
+        return;
+    }
+    const bool known = code >= 0 && code < host->runInfo_.conditionCount && host->runInfo_.conditions != nullptr &&
+                       host->runInfo_.conditions[code] != nullptr;
+    // A copy: a condition routine cannot add watches, but stay safe if the list moves.
+    const std::vector<Watch> watches = host->watches_;
+    for (const Watch& watch : watches) {
+        if (watch.object != object || watch.code != code || !known) {
+            continue;
+        }
+        if (host->runInfo_.conditions[code](object, watch.argument, 0) != 0) {
+            std::string line = "fired ";
+            for (const LiveObject& live : host->objects_) {
+                if (live.object == object) {
+                    line += live.name;
+                }
+            }
+            line += " " + watch.name;
+            if (watch.hasArgument) {
+                line += " " + std::to_string(watch.argument);
+            }
+            host->Emit(line);
+        }
+    }
+}
+
+HostParam ZANDREL_CALL Host::NextActionParameter(RunObject*, std::int32_t, std::int32_t)
+{
+    Host* host = current_;
+    if (host == nullptr || host->arguments_ == nullptr || host->nextArgument_ >= host->arguments_->size()) {
+        return 0;
+    }
+    const Argument& argument = (*host->arguments_)[host->nextArgument_++];
+    if (argument.isText) {
+        return reinterpret_cast<HostParam>(argument.text.c_str());
+    }
+    return static_cast<std::int32_t>(argument.value);
+}
+
+std::int32_t ZANDREL_CALL Host::FirstExpressionParameter(RunObject*, std::int32_t, HostParam)
+{
+    Host* host = current_;
+    if (host == nullptr || host->arguments_ == nullptr || host->arguments_->empty()) {
+        return 0;
+    }
+    return static_cast<std::int32_t>((*host->arguments_)[0].value);
+}
+
+std::int32_t ZANDREL_CALL Host::NextExpressionParameter(RunObject*, std::int32_t, HostParam)
+{
+    Host* host = current_;
+    if (host == nullptr || host->arguments_ == nullptr || host->nextArgument_ >= host->arguments_->size()) {
+        return 0;
+    }
+    return static_cast<std::int32_t>((*host->arguments_)[host->nextArgument_++].value);
+}
+
+char16_t* ZANDREL_CALL Host::StringResultBuffer(RunObject*, std::int32_t, std::int32_t)
+{
+    return current_ == nullptr ? nullptr : current_->stringResult_;
+}
+
+std::uint32_t ZANDREL_CALL Host::EditorVersion(EditorServices* self)
+{
+    return reinterpret_cast<HostEditor*>(self)->version;
+}
+
+HostParam ZANDREL_CALL Host::EditorGeneralCall(EditorServices*, void*, std::int32_t, HostParam, HostParam, HostParam)
+{
+    return 0;
+}
+
+void Host::Execute(const Command& command, std::vector<std::string>* output)
+{
+    output_ = output;
+    switch (command.op) {
+        case Op::Create:
+            Create(command.object);
+            break;
+        case Op::Destroy:
+            Destroy(command.object);
+            break;
+        case Op::Frame:
+            for (std::uint32_t n = 0; n < command.numbers[0]; ++n) {
+                for (std::size_t i = 0; i < objects_.size(); ++i) {
+                    extension_.HandleRunObject(objects_[i].object);
+                }
+            }
+            break;
+        case Op::Action:
+            RunAction(command);
+            break;
+        case Op::Condition:
+            RunCondition(command);
+            break;
+        case Op::Expression:
+            RunExpression(command);
+            break;
+        case Op::On:
+            watches_.push_back(
+                Watch{Find(command.object)->object, command.code, command.eventName, !command.arguments.empty(),
+                      command.arguments.empty() ? 0 : static_cast<std::int32_t>(command.arguments[0].value)});
+            break;
+        case Op::Infos:
+        case Op::RunInfo:
+        case Op::Menu:
+        case Op::Code:
+        case Op::Info:
+        case Op::String:
+        case Op::Title:
+        case Op::Param:
+        case Op::ObjInfos:
+        case Op::Editor:
+        case Op::EditorNone:
+            Editor(command);
+            break;
+        default:
+            World(command);
+            break;
+    }
+    output_ = nullptr;
+}
+
+void Host::World(const Command& command)
+{
+    sim::World& world = sim::TheWorld();
+    const auto& n = command.numbers;
+    auto has = [&](Field field) { return (command.fieldMask & (1u << field)) != 0; };
+    switch (command.op) {
+        case Op::Controls:
+            for (int c = 0; c < kControlsPerPlayer; ++c) {
+                controlKeys_[n[0]][c] = static_cast<std::uint16_t>(n[1 + c]);
+            }
+            break;
+        case Op::Joystick: {
+            sim::Joystick& joystick = world.joysticks[n[0]];
+            joystick.present = true;
+            if (has(kVid)) {
+                joystick.vid = static_cast<std::uint16_t>(command.fields[kVid]);
+            }
+            if (has(kPid)) {
+                joystick.pid = static_cast<std::uint16_t>(command.fields[kPid]);
+            }
+            if (has(kX)) {
+                joystick.x = command.fields[kX];
+            }
+            if (has(kY)) {
+                joystick.y = command.fields[kY];
+            }
+            if (has(kPov)) {
+                joystick.pov = command.fields[kPov];
+            }
+            if (has(kButtons)) {
+                joystick.buttons = command.fields[kButtons];
+            }
+            break;
+        }
+        case Op::Unplug:
+            world.joysticks[n[0]].present = false;
+            break;
+        case Op::XInput: {
+            sim::XInputPad& pad = world.xinput[n[0]];
+            pad.answers = true;
+            if (has(kLeftTrigger)) {
+                pad.leftTrigger = static_cast<std::uint8_t>(command.fields[kLeftTrigger]);
+            }
+            if (has(kRightTrigger)) {
+                pad.rightTrigger = static_cast<std::uint8_t>(command.fields[kRightTrigger]);
+            }
+            break;
+        }
+        case Op::XInputFail:
+            world.xinput[n[0]].answers = false;
+            break;
+        case Op::Device:
+            world.devices.push_back(command.text);
+            break;
+        case Op::DevicesClear:
+            world.devices.clear();
+            break;
+        case Op::DevicesFail:
+            world.devicesFail = true;
+            break;
+        case Op::DevicesOk:
+            world.devicesFail = false;
+            break;
+        case Op::Registry:
+            SetJoystickName(static_cast<std::uint16_t>(n[0]), static_cast<std::uint16_t>(n[1]), command.text);
+            break;
+        case Op::KeyDown:
+        case Op::KeyUp:
+            world.SetKey(static_cast<std::uint8_t>(n[0]), command.op == Op::KeyDown);
+            break;
+        case Op::KeyboardFail:
+        case Op::KeyboardOk:
+            world.keyboardFails = command.op == Op::KeyboardFail;
+            break;
+        default:
+            break;
+    }
+}
+
+void Host::PrintMenu(const std::vector<MenuItem>& items, const std::string& indent)
+{
+    for (const MenuItem& item : items) {
+        if (item.separator) {
+            Emit(indent + "-");
+        } else if (item.popup) {
+            Emit(indent + "> " + item.text);
+            PrintMenu(item.children, indent + "  ");
+        } else {
+            Emit(indent + std::to_string(item.id) + " " + item.text);
+        }
+    }
+}
+
+void Host::Editor(const Command& command)
+{
+    EditorServices* editor = &editor_.services;
+    const int kind = static_cast<int>(command.kind);
+    const auto& n = command.numbers;
+    switch (command.op) {
+        case Op::Editor:
+            editor_.services.GetVersion = &Host::EditorVersion;
+            editor_.version = n[0];
+            break;
+        case Op::EditorNone:
+            editor_.services.GetVersion = nullptr;
+            break;
+        case Op::Infos:
+            Emit("= " +
+                 std::to_string(static_cast<std::int32_t>(extension_.GetInfos(static_cast<std::int32_t>(n[0])))));
+            break;
+        case Op::RunInfo: {
+            RunInfo info{};
+            extension_.GetRunObjectInfos(&services_, &info);
+            std::string code;
+            for (const char c : info.identifier) {
+                code.push_back(c >= 0x20 && c < 0x7F ? c : '?');
+            }
+            Emit("= conditions " + std::to_string(info.conditionCount) + " actions " +
+                 std::to_string(info.actionCount) + " expressions " + std::to_string(info.expressionCount) +
+                 " editdata " + std::to_string(info.editDataSize) + " code " + code);
+            break;
+        }
+        case Op::Menu: {
+            MenuHandle menu = extension_.GetMenu[kind](editor, nullptr, nullptr);
+            std::vector<MenuItem> items;
+            if (menu == nullptr) {
+                Emit("= none");
+            } else if (!extension_.ReadAndFreeMenu(menu, &items)) {
+                Emit("! the menu cannot be read");
+            } else {
+                PrintMenu(items, "");
+            }
+            break;
+        }
+        case Op::Code:
+            Emit("= " + std::to_string(extension_.GetCodeFromMenu[kind](editor, static_cast<std::uint16_t>(n[0]))));
+            break;
+        case Op::Info: {
+            const std::int16_t* info = extension_.GetEventInfos[kind](editor, static_cast<std::int16_t>(n[0]));
+            if (info == nullptr) {
+                Emit("= none");
+                break;
+            }
+            char flags[16];
+            std::snprintf(flags, sizeof flags, "0x%x", static_cast<unsigned>(static_cast<std::uint16_t>(info[1])));
+            const int count = std::clamp<int>(info[2], 0, 8);
+            std::string line = "= code " + std::to_string(info[0]) + " flags " + flags + " params " +
+                               std::to_string(info[2]) + " types";
+            for (int p = 0; p < count; ++p) {
+                line += " " + std::to_string(info[3 + p]);
+            }
+            line += " titles";
+            for (int p = 0; p < count; ++p) {
+                line += " " + std::to_string(info[3 + count + p]);
+            }
+            Emit(line);
+            break;
+        }
+        case Op::String:
+        case Op::Title:
+        case Op::Param: {
+            TextBuffer buffer(kTextRoom);
+            const auto code = static_cast<std::int16_t>(n[0]);
+            if (command.op == Op::String) {
+                extension_.GetString[kind](editor, code, buffer.data(), buffer.room());
+            } else if (command.op == Op::Param) {
+                extension_.GetExpressionParam(editor, code, static_cast<std::int16_t>(n[1]), buffer.data(),
+                                              buffer.room());
+            } else if (command.kind == EventKind::Condition) {
+                extension_.GetConditionTitle(editor, code, static_cast<std::int16_t>(n[1]), buffer.data(),
+                                             buffer.room());
+            } else if (command.kind == EventKind::Action) {
+                extension_.GetActionTitle(editor, code, static_cast<std::int16_t>(n[1]), buffer.data(), buffer.room());
+            } else {
+                extension_.GetExpressionTitle(editor, code, buffer.data(), buffer.room());
+            }
+            std::vector<std::string> lines;
+            buffer.Answer(&lines);
+            for (std::string& line : lines) {
+                Emit(std::move(line));
+            }
+            break;
+        }
+        case Op::ObjInfos: {
+            TextBuffer texts[5] = {TextBuffer(255), TextBuffer(255), TextBuffer(255), TextBuffer(1024),
+                                   TextBuffer(255)};
+            extension_.GetObjInfos(editor, editData_, texts[0].data(), texts[1].data(), texts[2].data(),
+                                   texts[3].data(), texts[4].data());
+            std::vector<std::string> lines;
+            for (const TextBuffer& text : texts) {
+                text.Answer(&lines);
+            }
+            for (std::string& line : lines) {
+                Emit(std::move(line));
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void Host::Create(const std::string& name)
+{
+    const std::int32_t asked = extension_.GetRunObjectDataSize(nullptr, editData_);
+    const std::size_t size = std::max<std::size_t>(static_cast<std::size_t>(std::max(asked, 0)), sizeof(HostHeader));
+    LiveObject live{name, std::make_unique<std::uint64_t[]>((size + 7) / 8), nullptr};
+    live.object = reinterpret_cast<RunObject*>(live.memory.get());
+    HostHeader& header = live.object->header;
+    header.services = &services_;
+    header.controlKeys = &controlKeys_;
+    header.flags = 0;
+    objects_.push_back(std::move(live));
+    extension_.CreateRunObject(objects_.back().object, editData_, nullptr);
+}
+
+void Host::Destroy(const std::string& name)
+{
+    LiveObject* live = Find(name);
+    RunObject* object = live->object;
+    extension_.DestroyRunObject(object, 0);
+    watches_.erase(std::remove_if(watches_.begin(), watches_.end(),
+                                  [object](const Watch& watch) { return watch.object == object; }),
+                   watches_.end());
+    objects_.erase(objects_.begin() + (live - objects_.data()));
+}
+
+void Host::RunAction(const Command& command)
+{
+    if (command.code >= runInfo_.actionCount || runInfo_.actions == nullptr ||
+        runInfo_.actions[command.code] == nullptr) {
+        Emit("! no routine for action " + command.eventName);
+        return;
+    }
+    arguments_ = &command.arguments;
+    nextArgument_ = 0;
+    runInfo_.actions[command.code](Find(command.object)->object, 0, 0);
+    arguments_ = nullptr;
+}
+
+void Host::RunCondition(const Command& command)
+{
+    if (command.code >= runInfo_.conditionCount || runInfo_.conditions == nullptr ||
+        runInfo_.conditions[command.code] == nullptr) {
+        Emit("! no routine for condition " + command.eventName);
+        return;
+    }
+    const std::int32_t argument = command.arguments.empty() ? 0 : static_cast<std::int32_t>(command.arguments[0].value);
+    Emit("= " + std::to_string(runInfo_.conditions[command.code](Find(command.object)->object, argument, 0)));
+}
+
+void Host::RunExpression(const Command& command)
+{
+    if (command.code >= runInfo_.expressionCount || runInfo_.expressions == nullptr ||
+        runInfo_.expressions[command.code] == nullptr) {
+        Emit("! no routine for expression " + command.eventName);
+        return;
+    }
+    RunObject* object = Find(command.object)->object;
+    std::fill(std::begin(stringResult_), std::end(stringResult_), kUntouched);
+    object->header.flags = static_cast<std::uint16_t>(object->header.flags & ~kStringResultFlag);
+    arguments_ = &command.arguments;
+    nextArgument_ = 1;
+    const HostParam value = runInfo_.expressions[command.code](object, kParameterHandle);
+    arguments_ = nullptr;
+    if ((object->header.flags & kStringResultFlag) == 0) {
+        Emit("= " + std::to_string(static_cast<std::int32_t>(value)));
+        return;
+    }
+    const auto* text = reinterpret_cast<const char16_t*>(value);
+    if (text == nullptr) {
+        Emit("= null");
+        return;
+    }
+    const bool ours = text == stringResult_;
+    const std::size_t limit = ours ? static_cast<std::size_t>(kStringResultRoom) : kLongestResult;
+    std::size_t length = 0;
+    while (length < limit && text[length] != u'\0') {
+        ++length;
+    }
+    Emit("= " + Quoted(Utf16ToUtf8(std::u16string(text, length))));
+    if (length == limit) {
+        Emit("! string result without terminator");
+    }
+    if (ours && !std::all_of(stringResult_ + kStringResultRoom, std::end(stringResult_),
+                             [](char16_t c) { return c == kUntouched; })) {
+        Emit("! string result written past its " + std::to_string(kStringResultRoom) + " characters");
+    }
+}
+
+}  // namespace zandrel::host
