@@ -1,0 +1,181 @@
+# The editor's view of the extension: information answers, the run-info record,
+# the three event menus, and each event's code, record, display string and titles.
+infos 0
+=> = 768
+infos 2
+=> = 256
+infos 6
+=> = 2
+infos 7
+=> = 249
+infos 8
+=> = 1
+infos 1
+=> = 0
+infos 9
+=> = 0
+infos -1
+=> = 0
+runinfo
+=> = conditions 5 actions 11 expressions 11 editdata 20 code QXRV
+
+menu conditions
+=> -
+=> 26002 PressedButton
+=> 26003 RepeatPressedButton
+=> -
+=> 26000 PressedKey
+=> 26001 RepeatPressedKey
+=> -
+=> 26004 LoadFailed
+=> -
+menu actions
+=> -
+=> 25000 SetPlayerAndPadID
+=> -
+=> 25002 XInputSetVibration
+=> 25003 SetVantor
+=> 25001 SetCFControlKey
+=> 25006 SetVirtualButton
+=> 25007 ResetKey
+=> -
+=> 25008 ReLoadDeviceList
+=> 25004 SaveSetting
+=> 25005 LoadSetting
+=> -
+=> 25009 POVZeroIN
+=> 25010 EnableControl
+=> -
+menu expressions
+=> -
+=> 27000 getDeviceName
+=> 27007 getPadID
+=> -
+=> 27002 getInputKeyCode
+=> 27003 getInputPadButtonNumber
+=> -
+=> 27004 getVantorSetting
+=> 27005 getCFControlKey
+=> 27009 getVirtualButtonSetting
+=> 27010 getVirtualToReal
+=> -
+=> 27001 getAnyPadID
+=> -
+=> 27006 IsXInput
+=> 27008 IsError
+=> -
+
+# Menu ids lead to codes; another kind's ids, separators and unknown ids do not.
+code actions 25003
+=> = 3
+code conditions 25003
+=> = -1
+code expressions 0
+=> = -1
+code conditions 26004
+=> = 4
+code expressions 27010
+=> = 10
+# Menu ids travel as 16-bit values: 90536 arrives as 25000.
+code actions 90536
+=> = 0
+
+# Event records: code, flags, parameter count, types and title ids.
+info conditions 3
+=> = code 3 flags 0x220 params 1 types 22 titles 6504
+info conditions 4
+=> = code 4 flags 0x0 params 0 types titles
+info actions 1
+=> = code 1 flags 0x0 params 3 types 22 22 22 titles 5503 5504 5505
+info actions 4
+=> = code 4 flags 0x0 params 1 types 45 titles 5510
+info actions 10
+=> = code 10 flags 0x0 params 2 types 22 22 titles 5514 5515
+info expressions 0
+=> = code 0 flags 0x1 params 1 types 1 titles 0
+info expressions 5
+=> = code 5 flags 0x0 params 2 types 1 1 titles 7502 7503
+info expressions 10
+=> = code 10 flags 0x0 params 1 types 1 titles 7506
+info conditions 5
+=> = none
+info actions -1
+=> = none
+
+# Display strings, placeholders and trailing blanks included.
+string actions 0
+=> = "SetPlayerAndPadID : player=%0 pad_id=%1 "
+string conditions 2
+=> = "%o: PressedButton(%0)"
+string expressions 0
+=> = "getDeviceName$("
+string actions 11
+=> = unchanged
+
+# Parameter titles. A title id of 0 falls back to the menu text, as does the
+# title of an expression without parameters; an index beyond the parameters is empty.
+title conditions 2
+=> = "Button (0-16)"
+title conditions 2 1
+=> = ""
+title conditions 2 -1
+=> = ""
+title actions 3
+=> = "pad_button (0~15) 0:up 1:down 2:left 3:right 4~15:buttons "
+title actions 4
+=> = "filename "
+title actions 1 2
+=> = "key code"
+title actions 7
+=> = ""
+title expressions 0
+=> = "getDeviceName"
+title expressions 5
+=> = "PlayerId_0_3"
+title expressions 1
+=> = "getAnyPadID"
+title conditions 5
+=> = unchanged
+param 0 0
+=> = ""
+param 5 1
+=> = "Button_0_7"
+param 3 0
+=> = "pad_num"
+param 3 1
+=> = ""
+param 11 0
+=> = unchanged
+
+# The editor gate: no menus and no display strings for an editor with bit 0x8000,
+# a build below 249, a version below 2, or no version query; the rest still answers.
+editor 0x020080F9
+menu conditions
+=> = none
+string conditions 0
+=> = unchanged
+title conditions 0
+=> = "KeyCode"
+editor 0x020000F8
+menu actions
+=> = none
+string actions 7
+=> = unchanged
+editor 0x01FF00F9
+menu expressions
+=> = none
+editor none
+menu conditions
+=> = none
+string conditions 4
+=> = unchanged
+code conditions 26004
+=> = 4
+info conditions 0
+=> = code 0 flags 0x0 params 1 types 22 titles 6501
+param 5 0
+=> = "PlayerId_0_3"
+# A newer editor passes.
+editor 0x030001F4
+string conditions 4
+=> = "%o: LoadFailed"

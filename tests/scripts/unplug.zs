@@ -1,0 +1,58 @@
+# A pad that stops answering: one error frame, probes until it answers again,
+# then normal reading.
+controls 0 38 40 37 39 90 88 32 13
+joystick 0 vid=0x045e pid=0x028e
+create pad
+action pad SetPlayerAndPadID 0 0
+=> rescan
+joystick 0 buttons=0x1
+frame
+=> key down 0x5A
+
+# Unplugged while the button is held: the read fails once, the joystick service
+# is told, and the key stays down for the game.
+unplug 0
+frame
+=> joyConfigChanged
+expression pad IsError
+=> = 1
+frame 3
+expression pad getInputPadButtonNumber 0
+=> = -1
+
+# Plugged in again with the button let go: the probe answers (no keys in that
+# frame), the next frame reads and releases the key. The ids were known, so no rescan.
+joystick 0 buttons=0
+frame
+expression pad IsError
+=> = 0
+frame
+=> key up 0x5A
+
+# A pad whose ids were never read: bound while absent, so vid and pid stay 0.
+create late
+action late SetPlayerAndPadID 1 1
+frame
+=> joyConfigChanged
+expression late IsError
+=> = 1
+expression late getDeviceName 0
+=> = ""
+joystick 1 vid=0x046d pid=0xc216
+# The first answer to the probe reads its ids and rescans the device list.
+frame
+=> rescan
+joystick 1 buttons=0x2
+frame
+=> key down 0x58
+
+# An object in error whose pad id is then set negative stays in error.
+unplug 1
+frame
+=> joyConfigChanged
+action late SetPlayerAndPadID 1 -1
+frame 2
+expression late IsError
+=> = 1
+expression late getPadID
+=> = -1
