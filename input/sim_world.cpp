@@ -23,7 +23,7 @@ void World::Reset()
 
 void World::SetKey(std::uint8_t key, bool down)
 {
-    keys_[key] = down;
+    keys_[key] = down ? 0x80 : 0;
 }
 
 void World::Snapshot(std::uint8_t state[256]) const
