@@ -18,6 +18,7 @@ struct Joystick {
     std::uint32_t y = 32767;
     std::uint32_t pov = 65535;
     std::uint32_t buttons = 0;
+    bool capsFail = false;  // reads succeed but the capability query fails
 };
 
 struct XInputPad {
