@@ -1,11 +1,11 @@
 #include "tools/host/driver.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+#include <cstdio>
 
 #include "tools/host/host.h"
 #include "tools/host/script.h"
+#include "tools/host/text.h"
 
 namespace zandrel::host {
 
@@ -15,14 +15,27 @@ constexpr int kUsageError = 2;
 
 bool ReadFile(const std::string& path, std::string* text)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+#if defined(_WIN32)
+    std::u16string wide;
+    if (!Utf8ToUtf16(path, &wide)) {
         return false;
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    *text = content.str();
-    return !file.bad();
+    std::FILE* file = _wfopen(reinterpret_cast<const wchar_t*>(wide.c_str()), L"rb");
+#else
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+#endif
+    if (file == nullptr) {
+        return false;
+    }
+    text->clear();
+    char chunk[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        text->append(chunk, got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed;
 }
 
 // Reads, starts a fresh host and parses; false with a one-line reason.
@@ -150,16 +163,27 @@ int HostMain(const std::vector<std::string>& arguments, std::ostream& out, std::
 {
     std::size_t next = 0;
     std::string library;
-    if (next < arguments.size() && arguments[next] == "--mfx") {
+    bool realInventory = false;
+    while (next < arguments.size() && arguments[next].rfind("--", 0) == 0) {
+        const std::string& option = arguments[next++];
 #if defined(_WIN32)
-        if (next + 1 >= arguments.size()) {
-            return Usage(err, "--mfx needs a path");
+        if (option == "--mfx") {
+            if (next >= arguments.size()) {
+                return Usage(err, "--mfx needs a path");
+            }
+            library = arguments[next++];
+            continue;
         }
-        library = arguments[next + 1];
-        next += 2;
+        if (option == "--real-inventory") {
+            realInventory = true;
+            continue;
+        }
 #else
-        return Usage(err, "--mfx is for the Windows build; this host links the extension");
+        if (option == "--mfx" || option == "--real-inventory") {
+            return Usage(err, option + " is for the Windows build; this host links the extension");
+        }
 #endif
+        return Usage(err, "unknown option \"" + option + "\"");
     }
     if (next >= arguments.size()) {
         return Usage(err, "missing mode");
@@ -173,6 +197,7 @@ int HostMain(const std::vector<std::string>& arguments, std::ostream& out, std::
         return Usage(err, mode == "run" ? "run takes one FILE" : "check takes at least one FILE");
     }
     Extension extension;
+    extension.realInventory = realInventory;
     std::string error;
     if (!BindExtension(library, &extension, &error)) {
         err << "zandrel-host: " << error << "\n";

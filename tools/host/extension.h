@@ -42,8 +42,13 @@ struct Extension {
     // Reads a menu the extension handed over, then frees it (it is the caller's).
     bool (*ReadAndFreeMenu)(MenuHandle menu, std::vector<MenuItem>* items) = nullptr;
 
-    void* module = nullptr;   // the loaded library (Windows build)
-    std::string libraryPath;  // where it was loaded from (Windows build)
+    // Called after every command with its output (the Windows build reports what
+    // the simulated device inventory saw there).
+    void (*AfterCommand)(std::vector<std::string>* output) = nullptr;
+
+    void* module = nullptr;      // the loaded library (Windows build)
+    std::string libraryPath;     // where it was loaded from (Windows build)
+    bool realInventory = false;  // scans ask the system's own inventory (Windows build)
 };
 
 // Binds the extension: `libraryPath` is the Windows build's library, empty for the

@@ -314,6 +314,9 @@ void Host::Execute(const Command& command, std::vector<std::string>* output)
             World(command);
             break;
     }
+    if (extension_.AfterCommand != nullptr && output_ != nullptr) {
+        extension_.AfterCommand(output_);
+    }
     output_ = nullptr;
 }
 

@@ -2,10 +2,30 @@
 #include <string>
 #include <vector>
 
+#if defined(_WIN32)
+#include <windows.h>
+#include <shellapi.h>
+
+#include "tools/host/text.h"
+#endif
+
 #include "tools/host/driver.h"
 
 int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
+#if defined(_WIN32)
+    // The wide command line, so that paths keep every character.
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide != nullptr) {
+        arguments.clear();
+        for (int i = 1; i < count; ++i) {
+            const std::wstring argument(wide[i]);
+            arguments.push_back(zandrel::host::Utf16ToUtf8(std::u16string(argument.begin(), argument.end())));
+        }
+        LocalFree(wide);
+    }
+#endif
     return zandrel::host::HostMain(arguments, std::cout, std::cerr);
 }

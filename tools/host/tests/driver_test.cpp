@@ -124,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(Driver, UsageErrors,
                                            Usage{{"run", "a.zs", "b.zs"}, "run takes one FILE"},
                                            Usage{{"check"}, "check takes at least one FILE"},
                                            Usage{{"--mfx", "x.mfx", "check", "a.zs"},
-                                                 "--mfx is for the Windows build; this host links the extension"}));
+                                                 "--mfx is for the Windows build; this host links the extension"},
+                                           Usage{{"--fast", "check", "a.zs"}, "unknown option \"--fast\""}));
 
 }  // namespace
 }  // namespace zandrel::host

@@ -1,0 +1,446 @@
+// C-style COM declarations: the simulated inventory objects fill only the vtable
+// entries a scan uses.
+#define CINTERFACE
+#define COBJMACROS
+#include "tools/host/world_hooks_win32.h"
+
+#include <mmsystem.h>
+#include <objbase.h>
+#include <oleauto.h>
+#include <wbemidl.h>
+#include <xinput.h>
+
+#include <cstring>
+#include <string>
+
+#include "input/platform.h"
+#include "input/sim_world.h"
+#include "tools/host/text.h"
+
+namespace zandrel::host {
+
+namespace {
+
+// Every simulated inventory object alive now.
+LONG liveInventoryObjects = 0;
+// Complaints about how a scan called the inventory, reported with the leaks.
+std::vector<std::string> inventoryComplaints;
+
+void Complain(const std::string& line)
+{
+    inventoryComplaints.push_back("! " + line);
+}
+
+bool SameText(const wchar_t* text, const wchar_t* expected)
+{
+    return text != nullptr && std::wcscmp(text, expected) == 0;
+}
+
+// ---- the simulated inventory: locator -> services -> enumerator -> devices ----
+
+template <typename Interface>
+struct InventoryObject {
+    Interface iface;  // first: the interface pointer is the object pointer
+    LONG references;
+};
+
+template <typename Object>
+Object* NewObject()
+{
+    Object* object = new Object{};
+    object->references = 1;
+    ++liveInventoryObjects;
+    return object;
+}
+
+template <typename Object>
+ULONG ReleaseObject(Object* object)
+{
+    const LONG left = --object->references;
+    if (left == 0) {
+        --liveInventoryObjects;
+        delete object;
+    } else if (left < 0) {
+        Complain("an inventory object was released once too often");
+    }
+    return static_cast<ULONG>(left < 0 ? 0 : left);
+}
+
+template <typename Object>
+HRESULT QueryObject(Object* object, REFIID iid, const IID& own, void** out)
+{
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, own)) {
+        ++object->references;
+        *out = object;
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+struct Device : InventoryObject<IWbemClassObject> {
+    std::u16string id;
+};
+struct DeviceEnum : InventoryObject<IEnumWbemClassObject> {
+    std::vector<std::u16string> ids;
+    std::size_t next;
+};
+struct Services : InventoryObject<IWbemServices> {};
+struct Locator : InventoryObject<IWbemLocator> {};
+
+IWbemClassObjectVtbl deviceVtbl;
+IEnumWbemClassObjectVtbl enumVtbl;
+IWbemServicesVtbl servicesVtbl;
+IWbemLocatorVtbl locatorVtbl;
+
+HRESULT STDMETHODCALLTYPE DeviceQuery(IWbemClassObject* self, REFIID iid, void** out)
+{
+    return QueryObject(reinterpret_cast<Device*>(self), iid, IID_IWbemClassObject, out);
+}
+ULONG STDMETHODCALLTYPE DeviceAddRef(IWbemClassObject* self)
+{
+    return static_cast<ULONG>(++reinterpret_cast<Device*>(self)->references);
+}
+ULONG STDMETHODCALLTYPE DeviceRelease(IWbemClassObject* self)
+{
+    return ReleaseObject(reinterpret_cast<Device*>(self));
+}
+HRESULT STDMETHODCALLTYPE DeviceGet(IWbemClassObject* self, LPCWSTR name, LONG flags, VARIANT* value, CIMTYPE*, LONG*)
+{
+    if (!SameText(name, L"DeviceID") || flags != 0 || value == nullptr) {
+        Complain("IWbemClassObject::Get asked for something else than DeviceID");
+        return WBEM_E_NOT_FOUND;
+    }
+    const std::u16string& id = reinterpret_cast<Device*>(self)->id;
+    V_VT(value) = VT_BSTR;
+    V_BSTR(value) = SysAllocString(reinterpret_cast<const OLECHAR*>(id.c_str()));
+    return WBEM_S_NO_ERROR;
+}
+
+HRESULT STDMETHODCALLTYPE EnumQuery(IEnumWbemClassObject* self, REFIID iid, void** out)
+{
+    return QueryObject(reinterpret_cast<DeviceEnum*>(self), iid, IID_IEnumWbemClassObject, out);
+}
+ULONG STDMETHODCALLTYPE EnumAddRef(IEnumWbemClassObject* self)
+{
+    return static_cast<ULONG>(++reinterpret_cast<DeviceEnum*>(self)->references);
+}
+ULONG STDMETHODCALLTYPE EnumRelease(IEnumWbemClassObject* self)
+{
+    return ReleaseObject(reinterpret_cast<DeviceEnum*>(self));
+}
+// Hands out up to `count` devices; fewer than asked is S_FALSE, as WMI answers.
+HRESULT STDMETHODCALLTYPE EnumNext(IEnumWbemClassObject* self, LONG timeout, ULONG count, IWbemClassObject** objects,
+                                   ULONG* returned)
+{
+    DeviceEnum* devices = reinterpret_cast<DeviceEnum*>(self);
+    if (objects == nullptr || returned == nullptr) {
+        return WBEM_E_INVALID_PARAMETER;
+    }
+    if (timeout != 100 || count != 20) {
+        Complain("IEnumWbemClassObject::Next called with time-out " + std::to_string(timeout) + " and count " +
+                 std::to_string(count));
+    }
+    ULONG given = 0;
+    while (given < count && devices->next < devices->ids.size()) {
+        Device* device = NewObject<Device>();
+        device->iface.lpVtbl = &deviceVtbl;
+        device->id = devices->ids[devices->next++];
+        objects[given++] = &device->iface;
+    }
+    *returned = given;
+    return given == count ? WBEM_S_NO_ERROR : WBEM_S_FALSE;
+}
+
+HRESULT STDMETHODCALLTYPE ServicesQuery(IWbemServices* self, REFIID iid, void** out)
+{
+    return QueryObject(reinterpret_cast<Services*>(self), iid, IID_IWbemServices, out);
+}
+ULONG STDMETHODCALLTYPE ServicesAddRef(IWbemServices* self)
+{
+    return static_cast<ULONG>(++reinterpret_cast<Services*>(self)->references);
+}
+ULONG STDMETHODCALLTYPE ServicesRelease(IWbemServices* self)
+{
+    return ReleaseObject(reinterpret_cast<Services*>(self));
+}
+HRESULT STDMETHODCALLTYPE ServicesCreateInstanceEnum(IWbemServices*, const BSTR className, LONG flags,
+                                                     IWbemContext* context, IEnumWbemClassObject** out)
+{
+    if (out == nullptr) {
+        return WBEM_E_INVALID_PARAMETER;
+    }
+    if (!SameText(className, L"Win32_PNPEntity") || flags != 0 || context != nullptr) {
+        Complain("IWbemServices::CreateInstanceEnum asked for another class or with flags");
+    }
+    DeviceEnum* devices = NewObject<DeviceEnum>();
+    devices->iface.lpVtbl = &enumVtbl;
+    devices->ids = sim::TheWorld().devices;
+    *out = &devices->iface;
+    return WBEM_S_NO_ERROR;
+}
+
+HRESULT STDMETHODCALLTYPE LocatorQuery(IWbemLocator* self, REFIID iid, void** out)
+{
+    return QueryObject(reinterpret_cast<Locator*>(self), iid, IID_IWbemLocator, out);
+}
+ULONG STDMETHODCALLTYPE LocatorAddRef(IWbemLocator* self)
+{
+    return static_cast<ULONG>(++reinterpret_cast<Locator*>(self)->references);
+}
+ULONG STDMETHODCALLTYPE LocatorRelease(IWbemLocator* self)
+{
+    return ReleaseObject(reinterpret_cast<Locator*>(self));
+}
+// The inventory connection: fails while the world says so.
+HRESULT STDMETHODCALLTYPE LocatorConnectServer(IWbemLocator*, const BSTR resource, const BSTR user, const BSTR password,
+                                               const BSTR locale, LONG securityFlags, const BSTR authority,
+                                               IWbemContext* context, IWbemServices** out)
+{
+    if (out == nullptr) {
+        return WBEM_E_INVALID_PARAMETER;
+    }
+    *out = nullptr;
+    if (!SameText(resource, L"\\\\.\\root\\cimv2") || user != nullptr || password != nullptr || locale != nullptr ||
+        securityFlags != 0 || authority != nullptr || context != nullptr) {
+        Complain("IWbemLocator::ConnectServer called with other arguments than the namespace");
+    }
+    if (sim::TheWorld().devicesFail) {
+        return WBEM_E_ACCESS_DENIED;
+    }
+    Services* services = NewObject<Services>();
+    services->iface.lpVtbl = &servicesVtbl;
+    *out = &services->iface;
+    return WBEM_S_NO_ERROR;
+}
+
+void FillVtables()
+{
+    deviceVtbl.QueryInterface = &DeviceQuery;
+    deviceVtbl.AddRef = &DeviceAddRef;
+    deviceVtbl.Release = &DeviceRelease;
+    deviceVtbl.Get = &DeviceGet;
+    enumVtbl.QueryInterface = &EnumQuery;
+    enumVtbl.AddRef = &EnumAddRef;
+    enumVtbl.Release = &EnumRelease;
+    enumVtbl.Next = &EnumNext;
+    servicesVtbl.QueryInterface = &ServicesQuery;
+    servicesVtbl.AddRef = &ServicesAddRef;
+    servicesVtbl.Release = &ServicesRelease;
+    servicesVtbl.CreateInstanceEnum = &ServicesCreateInstanceEnum;
+    locatorVtbl.QueryInterface = &LocatorQuery;
+    locatorVtbl.AddRef = &LocatorAddRef;
+    locatorVtbl.Release = &LocatorRelease;
+    locatorVtbl.ConnectServer = &LocatorConnectServer;
+}
+
+bool IsInventoryServices(IUnknown* proxy)
+{
+    return proxy != nullptr && reinterpret_cast<IWbemServices*>(proxy)->lpVtbl == &servicesVtbl;
+}
+
+// ---- the replacements of the library's imports ----
+
+MMRESULT WINAPI HostJoyGetPosEx(UINT id, LPJOYINFOEX info)
+{
+    if (info == nullptr || info->dwSize != sizeof(JOYINFOEX)) {
+        return MMSYSERR_INVALPARAM;
+    }
+    platform::JoyReading reading{};
+    const std::uint32_t result = platform::ReadJoystick(id, &reading);
+    if (result == 0) {
+        info->dwXpos = reading.xpos;
+        info->dwYpos = reading.ypos;
+        info->dwButtons = reading.buttons;
+        info->dwPOV = reading.pov;
+    }
+    return result;
+}
+
+MMRESULT WINAPI HostJoyGetDevCapsW(UINT_PTR id, LPJOYCAPSW caps, UINT size)
+{
+    if (caps == nullptr || size != sizeof(JOYCAPSW)) {
+        return MMSYSERR_INVALPARAM;
+    }
+    platform::JoyIds ids{};
+    const std::uint32_t result = platform::ReadJoystickIds(static_cast<std::uint32_t>(id), &ids);
+    if (result == 0) {
+        std::memset(caps, 0, sizeof *caps);
+        caps->wMid = ids.vendor;
+        caps->wPid = ids.product;
+    }
+    return result;
+}
+
+MMRESULT WINAPI HostJoyConfigChanged(DWORD)
+{
+    platform::JoystickConfigChanged();
+    return JOYERR_NOERROR;
+}
+
+DWORD WINAPI HostXInputGetState(DWORD index, XINPUT_STATE* state)
+{
+    if (state == nullptr) {
+        return ERROR_BAD_ARGUMENTS;
+    }
+    platform::XInputTriggers triggers{};
+    const std::uint32_t result = platform::ReadXInputTriggers(index, &triggers);
+    if (result == 0) {
+        std::memset(state, 0, sizeof *state);
+        state->Gamepad.bLeftTrigger = triggers.left;
+        state->Gamepad.bRightTrigger = triggers.right;
+    }
+    return result;
+}
+
+DWORD WINAPI HostXInputSetState(DWORD index, XINPUT_VIBRATION* vibration)
+{
+    if (vibration == nullptr) {
+        return ERROR_BAD_ARGUMENTS;
+    }
+    platform::SetXInputVibration(index, vibration->wLeftMotorSpeed, vibration->wRightMotorSpeed);
+    return ERROR_SUCCESS;
+}
+
+void WINAPI HostKeybdEvent(BYTE key, BYTE, DWORD flags, ULONG_PTR)
+{
+    platform::SendKey(key, flags);
+}
+
+BOOL WINAPI HostGetKeyboardState(PBYTE state)
+{
+    return state != nullptr && platform::ReadKeyboard(state) != 0;
+}
+
+// The request for the inventory locator starts a scan.
+HRESULT WINAPI HostCoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID iid, LPVOID* out)
+{
+    if (!IsEqualGUID(clsid, CLSID_WbemLocator)) {
+        return CoCreateInstance(clsid, outer, context, iid, out);
+    }
+    sim::TheWorld().Record({sim::EffectKind::RescanStarted, 0, 0, 0});
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    *out = nullptr;
+    if (outer != nullptr || context != CLSCTX_INPROC_SERVER) {
+        Complain("CoCreateInstance of the locator with an outer object or another context");
+    }
+    Locator* locator = NewObject<Locator>();
+    locator->iface.lpVtbl = &locatorVtbl;
+    const HRESULT result = LocatorQuery(&locator->iface, iid, out);
+    LocatorRelease(&locator->iface);
+    return result;
+}
+
+HRESULT WINAPI HostCoSetProxyBlanket(IUnknown* proxy, DWORD authn, DWORD authz, OLECHAR* principal, DWORD level,
+                                     DWORD impersonation, RPC_AUTH_IDENTITY_HANDLE identity, DWORD capabilities)
+{
+    if (!IsInventoryServices(proxy)) {
+        return CoSetProxyBlanket(proxy, authn, authz, principal, level, impersonation, identity, capabilities);
+    }
+    if (authn != RPC_C_AUTHN_WINNT || authz != RPC_C_AUTHZ_NONE || principal != nullptr ||
+        level != RPC_C_AUTHN_LEVEL_CALL || impersonation != RPC_C_IMP_LEVEL_IMPERSONATE || identity != nullptr ||
+        capabilities != EOAC_NONE) {
+        Complain("CoSetProxyBlanket called with other arguments");
+    }
+    return S_OK;
+}
+
+struct Replacement {
+    const char* name;
+    void* function;
+    bool inventory;  // left alone when scans ask the system's own inventory
+};
+
+const Replacement kReplacements[] = {
+    {"joyGetPosEx", reinterpret_cast<void*>(&HostJoyGetPosEx), false},
+    {"joyGetDevCapsW", reinterpret_cast<void*>(&HostJoyGetDevCapsW), false},
+    {"joyConfigChanged", reinterpret_cast<void*>(&HostJoyConfigChanged), false},
+    {"XInputGetState", reinterpret_cast<void*>(&HostXInputGetState), false},
+    {"XInputSetState", reinterpret_cast<void*>(&HostXInputSetState), false},
+    {"keybd_event", reinterpret_cast<void*>(&HostKeybdEvent), false},
+    {"GetKeyboardState", reinterpret_cast<void*>(&HostGetKeyboardState), false},
+    {"CoCreateInstance", reinterpret_cast<void*>(&HostCoCreateInstance), true},
+    {"CoSetProxyBlanket", reinterpret_cast<void*>(&HostCoSetProxyBlanket), true},
+};
+
+bool WriteSlot(IMAGE_THUNK_DATA* slot, void* function)
+{
+    DWORD previous = 0;
+    if (!VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &previous)) {
+        return false;
+    }
+    slot->u1.Function = reinterpret_cast<ULONG_PTR>(function);
+    VirtualProtect(slot, sizeof *slot, previous, &previous);
+    return true;
+}
+
+}  // namespace
+
+bool HookWorldImports(HMODULE library, bool realInventory, std::string* error)
+{
+    FillVtables();
+    // A fresh library: whatever an earlier one leaked was reported with it.
+    liveInventoryObjects = 0;
+    inventoryComplaints.clear();
+    auto* base = reinterpret_cast<BYTE*>(library);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (dos->e_magic != IMAGE_DOS_SIGNATURE || headers->Signature != IMAGE_NT_SIGNATURE ||
+        imports.VirtualAddress == 0) {
+        *error = "the library has no import table";
+        return false;
+    }
+    bool found[sizeof kReplacements / sizeof kReplacements[0]] = {};
+    for (auto* descriptor = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         descriptor->Name != 0; ++descriptor) {
+        if (descriptor->OriginalFirstThunk == 0) {
+            continue;  // no names to go by
+        }
+        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + descriptor->OriginalFirstThunk);
+        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + descriptor->FirstThunk);
+        for (; name->u1.AddressOfData != 0; ++name, ++slot) {
+            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) {
+                continue;
+            }
+            const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
+            for (std::size_t r = 0; r < sizeof kReplacements / sizeof kReplacements[0]; ++r) {
+                const Replacement& replacement = kReplacements[r];
+                if (std::strcmp(reinterpret_cast<const char*>(byName->Name), replacement.name) != 0 ||
+                    (realInventory && replacement.inventory)) {
+                    continue;
+                }
+                if (!WriteSlot(slot, replacement.function)) {
+                    *error = std::string("cannot rewrite the import of ") + replacement.name;
+                    return false;
+                }
+                found[r] = true;
+            }
+        }
+    }
+    for (std::size_t r = 0; r < sizeof kReplacements / sizeof kReplacements[0]; ++r) {
+        if (!found[r] && !(realInventory && kReplacements[r].inventory)) {
+            *error = std::string("the library does not import ") + kReplacements[r].name;
+            return false;
+        }
+    }
+    return true;
+}
+
+void ReportInventoryLeaks(std::vector<std::string>* output)
+{
+    for (std::string& complaint : inventoryComplaints) {
+        output->push_back(std::move(complaint));
+    }
+    inventoryComplaints.clear();
+    if (liveInventoryObjects != 0) {
+        output->push_back("! " + std::to_string(liveInventoryObjects) + " inventory objects still referenced");
+    }
+}
+
+}  // namespace zandrel::host
