@@ -7,13 +7,13 @@ ConditionRoutine const kConditionRoutines[kConditionCount + 1] = {
 };
 
 ActionRoutine const kActionRoutines[kActionCount + 1] = {
-    SetPlayerAndPadID, SetCFControlKey,  XInputSetVibration, SetVantor, SaveSetting,   LoadSetting,
-    SetVirtualButton,  ResetKey,         ReLoadDeviceList,   POVZeroIN, EnableControl, nullptr,
+    SetPlayerAndPadID, SetCFControlKey, XInputSetVibration, SetVantor, SaveSetting,   LoadSetting,
+    SetVirtualButton,  ResetKey,        ReLoadDeviceList,   POVZeroIN, EnableControl, nullptr,
 };
 
 ExpressionRoutine const kExpressionRoutines[kExpressionCount + 1] = {
-    getDeviceName, getAnyPadID, getInputKeyCode,         getInputPadButtonNumber, getVantorSetting, getCFControlKey,
-    IsXInput,      getPadID,    IsError,                 getVirtualButtonSetting, getVirtualToReal, nullptr,
+    getDeviceName, getAnyPadID, getInputKeyCode, getInputPadButtonNumber, getVantorSetting, getCFControlKey,
+    IsXInput,      getPadID,    IsError,         getVirtualButtonSetting, getVirtualToReal, nullptr,
 };
 
 }  // namespace zandrel

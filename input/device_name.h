@@ -7,9 +7,9 @@
 
 namespace zandrel {
 
-constexpr std::size_t kKeyPathRoom = 260;     // wide characters
+constexpr std::size_t kKeyPathRoom = 260;       // wide characters
 constexpr std::uint32_t kNameValueBytes = 260;  // 130 wide characters, terminator included
-constexpr std::uint32_t kRegistryString = 1;  // REG_SZ
+constexpr std::uint32_t kRegistryString = 1;    // REG_SZ
 
 constexpr char16_t kJoystickKeyPrefix[] =
     u"System\\CurrentControlSet\\Control\\MediaProperties\\PrivateProperties\\Joystick\\OEM\\";

@@ -95,7 +95,7 @@ void EnumerateDeviceIds(DeviceIdSink sink, void* context)
 
 std::uint32_t ReadJoystickName(const char16_t* keyPath, std::uint32_t* type, std::uint8_t* data, std::uint32_t* size)
 {
-    constexpr std::uint32_t kNotFound = 2;   // ERROR_FILE_NOT_FOUND
+    constexpr std::uint32_t kNotFound = 2;    // ERROR_FILE_NOT_FOUND
     constexpr std::uint32_t kMoreData = 234;  // ERROR_MORE_DATA
     const auto& names = sim::TheWorld().joystickNames;
     const auto found = names.find(keyPath);
