@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -47,6 +48,11 @@ protected:
         std::remove(path.c_str());
         std::remove((path + ".zandrel-tmp").c_str());
         object = host.Create();
+    }
+    ~SettingsFile() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
     }
 
     void Save(RunObject* who, const std::string& file)
