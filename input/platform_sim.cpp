@@ -36,7 +36,7 @@ std::uint32_t ReadJoystick(std::uint32_t id, JoyReading* out)
 std::uint32_t ReadJoystickIds(std::uint32_t id, JoyIds* out)
 {
     const sim::Joystick* joystick = PresentJoystick(id);
-    if (joystick == nullptr) {
+    if (joystick == nullptr || joystick->capsFail) {
         return sim::kJoyUnplugged;
     }
     *out = JoyIds{joystick->vid, joystick->pid};

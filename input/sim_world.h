@@ -19,6 +19,7 @@ struct Joystick {
     std::uint32_t y = 32767;
     std::uint32_t pov = 65535;
     std::uint32_t buttons = 0;
+    bool capsFail = false;  // reads succeed but the capability query fails
 };
 
 struct XInputPad {
@@ -76,7 +77,7 @@ public:
 
     // One state per key; physical and synthesized strokes both set it.
     void SetKey(std::uint8_t key, bool down);
-    bool KeyDown(std::uint8_t key) const { return keys_[key]; }
+    bool KeyDown(std::uint8_t key) const { return keys_[key] != 0; }
     // GetKeyboardState view: 0x80 for a key that is down, the generic Shift, Ctrl
     // and Alt codes also set while either side is down.
     void Snapshot(std::uint8_t state[256]) const;
@@ -91,7 +92,7 @@ public:
     void SetListener(EffectListener listener, void* context);
 
 private:
-    bool keys_[256] = {};
+    std::uint8_t keys_[256] = {};  // GetKeyboardState form: 0x80 = down
     Effect log_[kLogCapacity] = {};
     std::size_t logSize_ = 0;
     EffectListener listener_ = nullptr;

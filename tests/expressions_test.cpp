@@ -137,6 +137,9 @@ TEST_F(Expressions, PadButtonNumberOnPlainAndXInputPads)
     host.world().joysticks[1].buttons = 0x40;  // button 7 moves to bit 12
     host.world().xinput[0].leftTrigger = 30;
     EXPECT_EQ(number(), 12);
+    host.world().joysticks[1].capsFail = true;  // ids unreadable: a plain pad, button 7 in bit 10
+    EXPECT_EQ(number(), 10);
+    host.world().joysticks[1].capsFail = false;
     host.world().xinput[0].answers = false;  // directions only
     EXPECT_EQ(number(), -1);
     host.world().joysticks[1].pov = 0;
