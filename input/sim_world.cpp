@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "input/device_name.h"
+
 namespace zandrel::sim {
 
 void World::Reset()
@@ -15,10 +17,25 @@ void World::Reset()
     keyboardFails = false;
     devices.clear();
     devicesFail = false;
+    joystickNames.clear();
     std::memset(keys_, 0, sizeof keys_);
     logSize_ = 0;
     listener_ = nullptr;
     listenerContext_ = nullptr;
+}
+
+void World::SetJoystickName(std::uint16_t vid, std::uint16_t pid, const std::u16string& name)
+{
+    char16_t path[kKeyPathRoom];
+    FormatJoystickKeyPath(vid, pid, path);
+    RegistryValue value;
+    for (const char16_t c : name) {
+        value.data.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        value.data.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    value.data.push_back(0);
+    value.data.push_back(0);
+    joystickNames[path] = value;
 }
 
 void World::SetKey(std::uint8_t key, bool down)

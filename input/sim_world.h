@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,12 @@ struct Effect {
     }
 };
 
+// One registry value as stored: its type and raw bytes (no terminator added).
+struct RegistryValue {
+    std::uint32_t type = 1;  // REG_SZ
+    std::vector<std::uint8_t> data;
+};
+
 using EffectListener = void (*)(void* context, const Effect& effect);
 
 constexpr std::uint32_t kJoyUnplugged = 167;         // JOYERR_UNPLUGGED
@@ -58,6 +65,11 @@ public:
     bool keyboardFails = false;
     std::vector<std::u16string> devices;  // Plug-and-Play device ids, in inventory order
     bool devicesFail = false;
+    // Value "OEMName" of the current user's keys, by key path.
+    std::map<std::u16string, RegistryValue> joystickNames;
+
+    // The name of the joystick with these ids, stored as a terminated string.
+    void SetJoystickName(std::uint16_t vid, std::uint16_t pid, const std::u16string& name);
 
     // Back to a fresh world: no joysticks, every XInput index failing, empty
     // inventory, no key down, empty log, no listener.

@@ -15,17 +15,30 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON >/de
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
+echo "== settings-file fuzzer (libFuzzer + ASan + UBSan, 20 s)"
+cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_FUZZ=ON \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build/fuzz -j "$jobs" --target zandrel_settings_fuzz
+mkdir -p build/fuzz/corpus
+if ! build/fuzz/zandrel_settings_fuzz -max_total_time=20 -max_len=128 -print_final_stats=1 build/fuzz/corpus \
+    >build/fuzz/fuzz.log 2>&1; then
+    tail -n 60 build/fuzz/fuzz.log
+    exit 1
+fi
+grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/fuzz.log
+
+echo "== host-script parser fuzzer (libFuzzer + ASan + UBSan, 20 s)"
+cmake --build build/fuzz -j "$jobs" --target zandrel_script_fuzzer
+mkdir -p build/fuzz/script-corpus
+cp tests/scripts/*.zs examples/tour.zs build/fuzz/script-corpus/
+if ! build/fuzz/tools/host/fuzz/zandrel_script_fuzzer -max_total_time=20 -max_len=4096 -print_final_stats=1 \
+    build/fuzz/script-corpus >build/fuzz/script-fuzz.log 2>&1; then
+    tail -n 60 build/fuzz/script-fuzz.log
+    exit 1
+fi
+grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/script-fuzz.log
+
 echo "== Windows build (mingw-w64 i686)"
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/windows -j "$jobs"
 ctest --test-dir build/windows --output-on-failure
-
-echo "== fuzzing (libFuzzer, bounded)"
-cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DZANDREL_FUZZ=ON >/dev/null
-cmake --build build/fuzz -j "$jobs" --target zandrel_script_fuzzer
-mkdir -p build/fuzz/script-corpus
-cp tests/scripts/*.zs examples/tour.zs build/fuzz/script-corpus/
-build/fuzz/tools/host/fuzz/zandrel_script_fuzzer -max_total_time=20 -max_len=4096 build/fuzz/script-corpus \
-    2>build/fuzz/script-fuzz.log || { tail -40 build/fuzz/script-fuzz.log; exit 1; }
-tail -1 build/fuzz/script-fuzz.log

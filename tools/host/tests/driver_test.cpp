@@ -69,7 +69,7 @@ TEST_F(Driver, ParseErrorAndUnreadableFileFailTheirFileOnly)
                              ": cannot read the file\n2 passed, 2 failed\n");
 }
 
-TEST_F(Driver, DISABLED_EachFileStartsWithAFreshHostAndWorld)
+TEST_F(Driver, EachFileStartsWithAFreshHostAndWorld)
 {
     // The first file leaves a key down, a failing keyboard and an editor without
     // the version query behind; the second sees none of it.
