@@ -22,6 +22,18 @@ struct MenuItem {
     std::vector<MenuItem> children;
 };
 
+// The menu calls a reader needs, as user32 answers them (positions from 0; a
+// popup's id is 0xFFFFFFFF, a separator's 0).
+struct MenuCalls {
+    int (*count)(MenuHandle menu);
+    std::uint32_t (*id)(MenuHandle menu, int position);
+    MenuHandle (*submenu)(MenuHandle menu, int position);
+    void (*text)(MenuHandle menu, int position, char16_t* buffer, int length);
+};
+
+// The items of `menu`, nested popups included; false when a count fails.
+bool ReadMenuItems(const MenuCalls& calls, MenuHandle menu, std::vector<MenuItem>* items);
+
 struct Extension {
     decltype(&::GetInfos) GetInfos = nullptr;
     decltype(&::GetRunObjectInfos) GetRunObjectInfos = nullptr;

@@ -10,8 +10,6 @@ namespace zandrel::host {
 
 namespace {
 
-constexpr int kMenuText = 256;
-
 std::wstring Wide(const std::string& text)
 {
     std::u16string wide;
@@ -41,40 +39,23 @@ bool Find(HMODULE module, const char* name, Function* function, std::string* err
     return true;
 }
 
-bool ReadItems(HMENU menu, std::vector<MenuItem>* items)
-{
-    const int count = GetMenuItemCount(menu);
-    if (count < 0) {
-        return false;
-    }
-    for (int position = 0; position < count; ++position) {
-        MenuItem item;
-        const UINT id = GetMenuItemID(menu, position);
-        HMENU submenu = GetSubMenu(menu, position);
-        wchar_t text[kMenuText] = {};
-        GetMenuStringW(menu, static_cast<UINT>(position), text, kMenuText, MF_BYPOSITION);
-        item.text = Utf16ToUtf8(std::u16string(text, text + lstrlenW(text)));
-        if (submenu != nullptr) {
-            item.popup = true;
-            if (!ReadItems(submenu, &item.children)) {
-                return false;
-            }
-        } else if (id == 0) {
-            item.separator = true;
-        } else {
-            item.id = id;
-        }
-        items->push_back(std::move(item));
-    }
-    return true;
-}
+const MenuCalls kUser32Menus = {
+    [](MenuHandle menu) { return GetMenuItemCount(static_cast<HMENU>(menu)); },
+    [](MenuHandle menu, int position) {
+        return static_cast<std::uint32_t>(GetMenuItemID(static_cast<HMENU>(menu), position));
+    },
+    [](MenuHandle menu, int position) -> MenuHandle { return GetSubMenu(static_cast<HMENU>(menu), position); },
+    [](MenuHandle menu, int position, char16_t* buffer, int length) {
+        GetMenuStringW(static_cast<HMENU>(menu), static_cast<UINT>(position), reinterpret_cast<wchar_t*>(buffer),
+                       length, MF_BYPOSITION);
+    },
+};
 
-bool ReadAndFreeMenu(MenuHandle handle, std::vector<MenuItem>* items)
+bool ReadAndFreeMenu(MenuHandle menu, std::vector<MenuItem>* items)
 {
-    HMENU menu = static_cast<HMENU>(handle);
     items->clear();
-    const bool read = ReadItems(menu, items);
-    DestroyMenu(menu);
+    const bool read = ReadMenuItems(kUser32Menus, menu, items);
+    DestroyMenu(static_cast<HMENU>(menu));
     return read;
 }
 
