@@ -1,8 +1,11 @@
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #include <shellapi.h>
 
@@ -26,6 +29,9 @@ int main(int argc, char** argv)
         }
         LocalFree(wide);
     }
+    // The same bytes as the native build: "\n" line ends.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
     return zandrel::host::HostMain(arguments, std::cout, std::cerr);
 }
