@@ -16,6 +16,7 @@ constexpr std::int16_t kRepeating = 0x220;
 constexpr std::int16_t kStringResult = 1;
 
 // menu id, string id, code, flags, n, types..., title ids...
+// clang-format off
 constexpr std::int16_t kConditionInfos[] = {
     26000, 6000, 0, 0,          1, kInt, 6501,  // PressedKey
     26001, 6001, 1, kRepeating, 1, kInt, 6502,  // RepeatPressedKey
@@ -39,30 +40,19 @@ constexpr std::int16_t kActionInfos[] = {
 };
 
 constexpr std::int16_t kExpressionInfos[] = {
-    27000, 7000,     0,        kStringResult,
-    1,     kExprInt, 0,  // getDeviceName$
-    27001, 7001,     1,        0,
-    0,  // getAnyPadID
-    27002, 7002,     2,        0,
-    0,  // getInputKeyCode
-    27003, 7003,     3,        0,
-    1,     kExprInt, 7500,  // getInputPadButtonNumber
-    27004, 7004,     4,        0,
-    1,     kExprInt, 7501,  // getVantorSetting
-    27005, 7005,     5,        0,
-    2,     kExprInt, kExprInt, 7502,
-    7503,  // getCFControlKey
-    27006, 7006,     6,        0,
-    0,  // IsXInput
-    27007, 7007,     7,        0,
-    0,  // getPadID
-    27008, 7008,     8,        0,
-    0,  // IsError
-    27009, 7009,     9,        0,
-    1,     kExprInt, 7505,  // getVirtualButtonSetting
-    27010, 7010,     10,       0,
-    1,     kExprInt, 7506,  // getVirtualToReal
+    27000, 7000, 0,  kStringResult, 1, kExprInt, 0,                     // getDeviceName$
+    27001, 7001, 1,  0,             0,                                  // getAnyPadID
+    27002, 7002, 2,  0,             0,                                  // getInputKeyCode
+    27003, 7003, 3,  0,             1, kExprInt, 7500,                  // getInputPadButtonNumber
+    27004, 7004, 4,  0,             1, kExprInt, 7501,                  // getVantorSetting
+    27005, 7005, 5,  0,             2, kExprInt, kExprInt, 7502, 7503,  // getCFControlKey
+    27006, 7006, 6,  0,             0,                                  // IsXInput
+    27007, 7007, 7,  0,             0,                                  // getPadID
+    27008, 7008, 8,  0,             0,                                  // IsError
+    27009, 7009, 9,  0,             1, kExprInt, 7505,                  // getVirtualButtonSetting
+    27010, 7010, 10, 0,             1, kExprInt, 7506,                  // getVirtualToReal
 };
+// clang-format on
 
 // Walks a table as the host does: records in code order, menu and string ids
 // numbered from the kind's bases, no gaps, nothing left over.
