@@ -2,9 +2,18 @@
 
 namespace zandrel {
 
-// Slots are filled as the routines are built.
-ConditionRoutine const kConditionRoutines[kConditionCount + 1] = {};
-ActionRoutine const kActionRoutines[kActionCount + 1] = {};
-ExpressionRoutine const kExpressionRoutines[kExpressionCount + 1] = {};
+ConditionRoutine const kConditionRoutines[kConditionCount + 1] = {
+    PressedKey, RepeatPressedKey, PressedButton, RepeatPressedButton, LoadFailed, nullptr,
+};
+
+ActionRoutine const kActionRoutines[kActionCount + 1] = {
+    SetPlayerAndPadID, SetCFControlKey, XInputSetVibration, SetVantor, SaveSetting,   LoadSetting,
+    SetVirtualButton,  ResetKey,        ReLoadDeviceList,   POVZeroIN, EnableControl, nullptr,
+};
+
+ExpressionRoutine const kExpressionRoutines[kExpressionCount + 1] = {
+    getDeviceName, getAnyPadID, getInputKeyCode, getInputPadButtonNumber, getVantorSetting, getCFControlKey,
+    IsXInput,      getPadID,    IsError,         getVirtualButtonSetting, getVirtualToReal, nullptr,
+};
 
 }  // namespace zandrel

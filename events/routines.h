@@ -10,7 +10,9 @@ namespace zandrel {
 
 using ConditionRoutine = std::int32_t(ZANDREL_CALL*)(RunObject* object, std::int32_t param1, std::int32_t param2);
 using ActionRoutine = std::int32_t(ZANDREL_CALL*)(RunObject* object, std::int32_t unused1, std::int32_t unused2);
-using ExpressionRoutine = std::int32_t(ZANDREL_CALL*)(RunObject* object, HostParam parameters);
+// Pointer-sized result: a 32-bit value, or for a string result the string's address
+// (the same register on 32-bit Windows; a whole pointer on 64-bit builds).
+using ExpressionRoutine = HostParam(ZANDREL_CALL*)(RunObject* object, HostParam parameters);
 
 constexpr int kConditionCount = 5;
 constexpr int kActionCount = 11;
@@ -19,5 +21,38 @@ constexpr int kExpressionCount = 11;
 extern ConditionRoutine const kConditionRoutines[kConditionCount + 1];
 extern ActionRoutine const kActionRoutines[kActionCount + 1];
 extern ExpressionRoutine const kExpressionRoutines[kExpressionCount + 1];
+
+// Conditions (events/conditions.cpp), codes 0..4.
+std::int32_t ZANDREL_CALL PressedKey(RunObject* object, std::int32_t key, std::int32_t);
+std::int32_t ZANDREL_CALL RepeatPressedKey(RunObject* object, std::int32_t key, std::int32_t);
+std::int32_t ZANDREL_CALL PressedButton(RunObject* object, std::int32_t button, std::int32_t);
+std::int32_t ZANDREL_CALL RepeatPressedButton(RunObject* object, std::int32_t button, std::int32_t);
+std::int32_t ZANDREL_CALL LoadFailed(RunObject* object, std::int32_t, std::int32_t);
+
+// Actions (events/actions.cpp; the two settings actions in settings/settings_file.cpp), codes 0..10.
+std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL SetCFControlKey(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL XInputSetVibration(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL SetVantor(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL SetVirtualButton(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL ResetKey(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL ReLoadDeviceList(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL POVZeroIN(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL EnableControl(RunObject* object, std::int32_t, std::int32_t);
+
+// Expressions (events/expressions.cpp; the device name in input/device_name.cpp), codes 0..10.
+HostParam ZANDREL_CALL getDeviceName(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getAnyPadID(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getInputKeyCode(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getInputPadButtonNumber(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getVantorSetting(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getCFControlKey(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL IsXInput(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getPadID(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL IsError(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getVirtualButtonSetting(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getVirtualToReal(RunObject* object, HostParam parameters);
 
 }  // namespace zandrel

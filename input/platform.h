@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 namespace zandrel::platform {
 
@@ -45,5 +46,16 @@ int ReadKeyboard(std::uint8_t state[256]);
 // the inventory's order, releasing whatever it acquired before it returns.
 using DeviceIdSink = void (*)(void* context, const char16_t* deviceId);
 void EnumerateDeviceIds(DeviceIdSink sink, void* context);
+
+// Value "OEMName" of the current user's registry key `keyPath`: up to `*size` bytes
+// into `data`; `*type` gets the value's type and `*size` the bytes it holds.
+// 0 = success; otherwise the registry's error (2 = missing, 234 = more data).
+std::uint32_t ReadJoystickName(const char16_t* keyPath, std::uint32_t* type, std::uint8_t* data, std::uint32_t* size);
+
+// Settings files by UTF-16 name, mode "wb" or "rb"; null when the file cannot be opened.
+std::FILE* OpenSettingsFile(const char16_t* name, const char* mode);
+// Puts `from` in the place of `to`, replacing it; false when that fails.
+bool ReplaceSettingsFile(const char16_t* from, const char16_t* to);
+void RemoveSettingsFile(const char16_t* name);
 
 }  // namespace zandrel::platform

@@ -1,6 +1,12 @@
-// The platform seam over the simulated world.
+// The platform seam over the simulated world; files are the real ones of the host
+// system, opened by their UTF-8 names.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
 #include "input/platform.h"
 #include "input/sim_world.h"
+#include "input/utf8.h"
 
 namespace zandrel::platform {
 
@@ -30,7 +36,7 @@ std::uint32_t ReadJoystick(std::uint32_t id, JoyReading* out)
 std::uint32_t ReadJoystickIds(std::uint32_t id, JoyIds* out)
 {
     const sim::Joystick* joystick = PresentJoystick(id);
-    if (joystick == nullptr) {
+    if (joystick == nullptr || joystick->capsFail) {
         return sim::kJoyUnplugged;
     }
     *out = JoyIds{joystick->vid, joystick->pid};
@@ -84,6 +90,53 @@ void EnumerateDeviceIds(DeviceIdSink sink, void* context)
     }
     for (const std::u16string& id : world.devices) {
         sink(context, id.c_str());
+    }
+}
+
+std::uint32_t ReadJoystickName(const char16_t* keyPath, std::uint32_t* type, std::uint8_t* data, std::uint32_t* size)
+{
+    constexpr std::uint32_t kNotFound = 2;    // ERROR_FILE_NOT_FOUND
+    constexpr std::uint32_t kMoreData = 234;  // ERROR_MORE_DATA
+    const auto& names = sim::TheWorld().joystickNames;
+    const auto found = names.find(keyPath);
+    if (found == names.end()) {
+        return kNotFound;
+    }
+    const sim::RegistryValue& value = found->second;
+    const auto stored = static_cast<std::uint32_t>(value.data.size());
+    *type = value.type;
+    if (stored > *size) {
+        *size = stored;
+        return kMoreData;
+    }
+    if (stored != 0) {
+        std::memcpy(data, value.data.data(), stored);
+    }
+    *size = stored;
+    return 0;
+}
+
+std::FILE* OpenSettingsFile(const char16_t* name, const char* mode)
+{
+    std::string path;
+    if (!Utf16ToUtf8(name, &path) || path.empty()) {
+        return nullptr;
+    }
+    return std::fopen(path.c_str(), mode);
+}
+
+bool ReplaceSettingsFile(const char16_t* from, const char16_t* to)
+{
+    std::string source;
+    std::string target;
+    return Utf16ToUtf8(from, &source) && Utf16ToUtf8(to, &target) && std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+void RemoveSettingsFile(const char16_t* name)
+{
+    std::string path;
+    if (Utf16ToUtf8(name, &path)) {
+        std::remove(path.c_str());
     }
 }
 

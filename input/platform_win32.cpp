@@ -6,6 +6,8 @@
 #include <wbemidl.h>
 #include <xinput.h>
 
+#include <cstdio>
+
 #include "input/platform.h"
 
 // Exported by winmm but left out of the mingw headers.
@@ -14,6 +16,7 @@ extern "C" MMRESULT WINAPI joyConfigChanged(DWORD flags);
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wide characters");
 static_assert(sizeof(JOYINFOEX) == 52, "JOYINFOEX size");
 static_assert(sizeof(JOYCAPSW) == 728, "JOYCAPSW size");
+static_assert(KEY_READ == 0x20019, "KEY_READ");
 
 namespace zandrel::platform {
 
@@ -27,6 +30,30 @@ const char16_t* Utf16(const wchar_t* text)
 {
     return reinterpret_cast<const char16_t*>(text);
 }
+
+const wchar_t* Wide(const char16_t* text)
+{
+    return reinterpret_cast<const wchar_t*>(text);
+}
+
+// An open registry key, closed when the owner goes.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    ~RegistryKey()
+    {
+        if (key_ != nullptr) {
+            RegCloseKey(key_);
+        }
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    HKEY* Out() { return &key_; }
+    HKEY Get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
 
 // Owners that release what one scan acquired. Declared in the reverse of the
 // order in which the scan's clean-up releases them.
@@ -243,6 +270,40 @@ void EnumerateDeviceIds(DeviceIdSink sink, void* context)
             ObjectSlots::Release(slot);
         }
     }
+}
+
+std::uint32_t ReadJoystickName(const char16_t* keyPath, std::uint32_t* type, std::uint8_t* data, std::uint32_t* size)
+{
+    RegistryKey key;
+    const LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, Wide(keyPath), 0, KEY_READ, key.Out());
+    if (opened != ERROR_SUCCESS) {
+        return static_cast<std::uint32_t>(opened);
+    }
+    DWORD valueType = 0;
+    DWORD bytes = *size;
+    const LONG queried = RegQueryValueExW(key.Get(), L"OEMName", nullptr, &valueType, data, &bytes);
+    *type = valueType;
+    *size = bytes;
+    return static_cast<std::uint32_t>(queried);
+}
+
+std::FILE* OpenSettingsFile(const char16_t* name, const char* mode)
+{
+    if (name == nullptr || name[0] == 0) {
+        return nullptr;
+    }
+    const bool write = mode[0] == 'w';
+    return _wfopen(Wide(name), write ? L"wb" : L"rb");
+}
+
+bool ReplaceSettingsFile(const char16_t* from, const char16_t* to)
+{
+    return MoveFileExW(Wide(from), Wide(to), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+void RemoveSettingsFile(const char16_t* name)
+{
+    DeleteFileW(Wide(name));
 }
 
 }  // namespace zandrel::platform

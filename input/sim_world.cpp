@@ -1,5 +1,9 @@
 #include "input/sim_world.h"
 
+#include <cstring>
+
+#include "input/device_name.h"
+
 namespace zandrel::sim {
 
 void World::Reset()
@@ -13,27 +17,38 @@ void World::Reset()
     keyboardFails = false;
     devices.clear();
     devicesFail = false;
-    for (bool& key : keys_) {
-        key = false;
-    }
+    joystickNames.clear();
+    std::memset(keys_, 0, sizeof keys_);
     logSize_ = 0;
     listener_ = nullptr;
     listenerContext_ = nullptr;
 }
 
+void World::SetJoystickName(std::uint16_t vid, std::uint16_t pid, const std::u16string& name)
+{
+    char16_t path[kKeyPathRoom];
+    FormatJoystickKeyPath(vid, pid, path);
+    RegistryValue value;
+    for (const char16_t c : name) {
+        value.data.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        value.data.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    value.data.push_back(0);
+    value.data.push_back(0);
+    joystickNames[path] = value;
+}
+
 void World::SetKey(std::uint8_t key, bool down)
 {
-    keys_[key] = down;
+    keys_[key] = down ? 0x80 : 0;
 }
 
 void World::Snapshot(std::uint8_t state[256]) const
 {
-    for (int k = 0; k < 256; ++k) {
-        state[k] = keys_[k] ? 0x80 : 0;
-    }
+    std::memcpy(state, keys_, sizeof keys_);
     // VK_SHIFT/VK_CONTROL/VK_MENU follow their left and right keys (0xA0..0xA5).
     for (int generic = 0; generic < 3; ++generic) {
-        if (keys_[0xA0 + 2 * generic] || keys_[0xA1 + 2 * generic]) {
+        if ((keys_[0xA0 + 2 * generic] | keys_[0xA1 + 2 * generic]) != 0) {
             state[0x10 + generic] = 0x80;
         }
     }

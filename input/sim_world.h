@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct Joystick {
     std::uint32_t y = 32767;
     std::uint32_t pov = 65535;
     std::uint32_t buttons = 0;
+    bool capsFail = false;  // reads succeed but the capability query fails
 };
 
 struct XInputPad {
@@ -41,6 +43,12 @@ struct Effect {
     }
 };
 
+// One registry value as stored: its type and raw bytes (no terminator added).
+struct RegistryValue {
+    std::uint32_t type = 1;  // REG_SZ
+    std::vector<std::uint8_t> data;
+};
+
 using EffectListener = void (*)(void* context, const Effect& effect);
 
 constexpr std::uint32_t kJoyUnplugged = 167;         // JOYERR_UNPLUGGED
@@ -57,6 +65,11 @@ public:
     bool keyboardFails = false;
     std::vector<std::u16string> devices;  // Plug-and-Play device ids, in inventory order
     bool devicesFail = false;
+    // Value "OEMName" of the current user's keys, by key path.
+    std::map<std::u16string, RegistryValue> joystickNames;
+
+    // The name of the joystick with these ids, stored as a terminated string.
+    void SetJoystickName(std::uint16_t vid, std::uint16_t pid, const std::u16string& name);
 
     // Back to a fresh world: no joysticks, every XInput index failing, empty
     // inventory, no key down, empty log, no listener.
@@ -64,7 +77,7 @@ public:
 
     // One state per key; physical and synthesized strokes both set it.
     void SetKey(std::uint8_t key, bool down);
-    bool KeyDown(std::uint8_t key) const { return keys_[key]; }
+    bool KeyDown(std::uint8_t key) const { return keys_[key] != 0; }
     // GetKeyboardState view: 0x80 for a key that is down, the generic Shift, Ctrl
     // and Alt codes also set while either side is down.
     void Snapshot(std::uint8_t state[256]) const;
@@ -79,7 +92,7 @@ public:
     void SetListener(EffectListener listener, void* context);
 
 private:
-    bool keys_[256] = {};
+    std::uint8_t keys_[256] = {};  // GetKeyboardState form: 0x80 = down
     Effect log_[kLogCapacity] = {};
     std::size_t logSize_ = 0;
     EffectListener listener_ = nullptr;

@@ -15,6 +15,18 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON >/de
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
+echo "== settings-file fuzzer (libFuzzer + ASan + UBSan, 20 s)"
+cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_FUZZ=ON \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build/fuzz -j "$jobs" --target zandrel_settings_fuzz
+mkdir -p build/fuzz/corpus
+if ! build/fuzz/zandrel_settings_fuzz -max_total_time=20 -max_len=128 -print_final_stats=1 build/fuzz/corpus \
+    >build/fuzz/fuzz.log 2>&1; then
+    tail -n 60 build/fuzz/fuzz.log
+    exit 1
+fi
+grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/fuzz.log
+
 echo "== Windows build (mingw-w64 i686)"
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/windows -j "$jobs"

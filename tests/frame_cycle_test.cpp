@@ -225,15 +225,22 @@ TEST_F(FrameCycle, IndexIsResolvedOnceAndCached)
     EXPECT_EQ(plain->xinputIndex, kNotXInput);
 }
 
-TEST_F(FrameCycle, CapabilityFailureLeavesTheIndexUnresolved)
+TEST_F(FrameCycle, CapabilityFailureLeavesTheIndexUnresolvedAndRetries)
 {
     host.world().devices = {kPadDeviceId};
     RescanXInputDevices();
-    Bind(5);
-    // Present for reads but the capabilities query fails: not possible in the
-    // simulated world, so the pad is simply absent and the object goes to error.
-    EXPECT_EQ(Frames(), (Effects{RescanStarted(), ConfigChanged()}));
+    host.world().ClearLog();
+    sim::Joystick& pad = Plug(0);
+    pad.capsFail = true;
+    pad.buttons = 0x1;
+    Bind(0);
+    EXPECT_EQ(Frames(), Effects{KeyDown('Z')});  // read as a plain joystick meanwhile
     EXPECT_EQ(object->xinputIndex, -1);
+    EXPECT_EQ(object->vid, 0);
+    pad.capsFail = false;
+    Frames();
+    EXPECT_EQ(object->xinputIndex, 0);
+    EXPECT_EQ(object->vid, 0x045E);
 }
 
 TEST_F(FrameCycle, TransientXInputFailureDropsButtons)

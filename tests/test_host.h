@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <cstring>
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "events/routines.h"
 #include "host/exports.h"
 #include "host/host_interface.h"
 #include "input/sim_world.h"
@@ -28,8 +30,8 @@ public:
         TheXInputDeviceList() = XInputDeviceList{0, {0, 0, 0, 0}};
         services_.GenerateEvent = &GenerateEvent;
         services_.NextActionParameter = &NextActionParameter;
-        services_.FirstExpressionParameter = &ExpressionParameter;
-        services_.NextExpressionParameter = &ExpressionParameter;
+        services_.FirstExpressionParameter = &FirstExpressionParameter;
+        services_.NextExpressionParameter = &NextExpressionParameter;
         services_.StringResultBuffer = &StringResultBuffer;
     }
     ~TestHost() { current_ = nullptr; }
@@ -49,6 +51,44 @@ public:
         CreateRunObject(object, nullptr, nullptr);
         return object;
     }
+
+    // An object in memory the caller owns (to watch what lies around it), with the
+    // given control-key table (may be null).
+    RunObject* CreateAt(RunObject* memory, HostControlKeys* keys)
+    {
+        std::memset(static_cast<void*>(memory), 0xAA, sizeof(RunObject));
+        std::memset(&memory->header, 0, sizeof memory->header);
+        memory->header.services = &services_;
+        memory->header.controlKeys = keys;
+        CreateRunObject(memory, nullptr, nullptr);
+        return memory;
+    }
+
+    // Runs action `code` with these parameters, as an event would.
+    std::int32_t Act(RunObject* object, int code, std::initializer_list<HostParam> parameters = {})
+    {
+        actionParameters.assign(parameters);
+        actionParametersFetched = 0;
+        return kActionRoutines[code](object, 0, 0);
+    }
+
+    // Evaluates expression `code` with these parameters.
+    HostParam Evaluate(RunObject* object, int code, std::initializer_list<std::int32_t> parameters = {})
+    {
+        expressionParameters.assign(parameters);
+        expressionParametersFetched = 0;
+        firstExpressionFetches = 0;
+        nextExpressionFetches = 0;
+        return kExpressionRoutines[code](object, kParameterHandle);
+    }
+
+    // Evaluates condition `code` with its first parameter.
+    std::int32_t Test(RunObject* object, int code, std::int32_t parameter = 0)
+    {
+        return kConditionRoutines[code](object, parameter, 0);
+    }
+
+    static constexpr HostParam kParameterHandle = 0x5A5A;
 
     sim::World& world() { return sim::TheWorld(); }
 
@@ -70,6 +110,9 @@ public:
     std::deque<std::int32_t> expressionParameters;
     std::int32_t actionParametersFetched = 0;
     std::int32_t expressionParametersFetched = 0;
+    std::int32_t firstExpressionFetches = 0;  // through the first-parameter service
+    std::int32_t nextExpressionFetches = 0;   // through the next-parameter service
+    HostParam lastExpressionHandle = 0;
 
     // String result: 66 wide characters and a guard area behind them.
     char16_t stringResult[kStringResultRoom + 16] = {};
@@ -103,10 +146,23 @@ private:
         return value;
     }
 
-    static std::int32_t ZANDREL_CALL ExpressionParameter(RunObject*, std::int32_t, HostParam)
+    static std::int32_t ZANDREL_CALL FirstExpressionParameter(RunObject* object, std::int32_t a, HostParam handle)
+    {
+        ++Current().firstExpressionFetches;
+        return ExpressionParameter(object, a, handle);
+    }
+
+    static std::int32_t ZANDREL_CALL NextExpressionParameter(RunObject* object, std::int32_t a, HostParam handle)
+    {
+        ++Current().nextExpressionFetches;
+        return ExpressionParameter(object, a, handle);
+    }
+
+    static std::int32_t ZANDREL_CALL ExpressionParameter(RunObject*, std::int32_t, HostParam handle)
     {
         TestHost& host = Current();
         ++host.expressionParametersFetched;
+        host.lastExpressionHandle = handle;
         if (host.expressionParameters.empty()) {
             return 0;
         }

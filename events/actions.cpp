@@ -1,0 +1,166 @@
+// Actions: every routine fetches all its parameters before it tests anything, fails
+// silently, and cuts values to the width of the field that stores them.
+#include <cstring>
+
+#include "events/parameters.h"
+#include "events/routines.h"
+#include "input/pad_state.h"
+#include "input/platform.h"
+#include "input/xinput_devices.h"
+
+namespace zandrel {
+
+namespace {
+
+void SetControlEnabled(RunObject& object, int bit, std::uint8_t enabled)
+{
+    object.controlEnabled[bit] = enabled;
+    if (enabled == 0) {
+        // The slot's key must count as newly pressed once the control is back.
+        const std::uint8_t key = object.keyMap[bit];
+        object.keyState[key] = 0;
+        object.prevKeyState[key] = 0;
+    }
+}
+
+}  // namespace
+
+std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t player = NextActionInteger(*object);
+    const std::int32_t padId = NextActionInteger(*object);
+    object->player = player;
+    object->padId = padId;
+    platform::JoyIds ids{};
+    if (platform::ReadJoystickIds(static_cast<std::uint32_t>(padId), &ids) != 0) {
+        return 0;
+    }
+    object->vid = ids.vendor;
+    object->pid = ids.product;
+    object->xinputIndex = kXInputUnresolved;
+    RescanXInputDevices();
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL SetCFControlKey(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t player = NextActionInteger(*object);
+    const std::int32_t button = NextActionInteger(*object);
+    const std::int32_t key = NextActionInteger(*object);
+    HostControlKeys* keys = object->header.controlKeys;
+    if (!InRange(player, kPlayers - 1) || !InRange(button, kControlsPerPlayer - 1) || keys == nullptr) {
+        return 0;
+    }
+    (*keys)[player][button] = static_cast<std::uint16_t>(key);
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL XInputSetVibration(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t left = NextActionInteger(*object);
+    const std::int32_t right = NextActionInteger(*object);
+    if (!HasPlayer(*object) || object->xinputIndex < 0) {
+        return 0;
+    }
+    platform::SetXInputVibration(static_cast<std::uint32_t>(object->xinputIndex), static_cast<std::uint16_t>(left),
+                                 static_cast<std::uint16_t>(right));
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL SetVantor(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t slot = NextActionInteger(*object);
+    const std::int32_t key = NextActionInteger(*object);
+    if (!HasPlayer(*object) || !InRange(slot, kPadBits - 1)) {
+        return 0;
+    }
+    object->keyMap[slot] = static_cast<std::uint8_t>(key);
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL SetVirtualButton(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t real = NextActionInteger(*object);
+    const std::int32_t slot = NextActionInteger(*object);
+    if (!HasPlayer(*object) || !InRange(real, kPadBits - 1) || !InRangeOrOff(slot)) {
+        return 0;
+    }
+    object->virtualMap[real] = static_cast<std::int8_t>(slot);
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL ResetKey(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    std::memset(object->keyState, 0, sizeof object->keyState);
+    std::memset(object->prevKeyState, 0, sizeof object->prevKeyState);
+    for (const std::uint8_t key : object->keyMap) {
+        platform::SendKey(key, platform::kKeyUp);
+    }
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL ReLoadDeviceList(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    platform::JoystickConfigChanged();
+    object->xinputIndex = kXInputUnresolved;
+    RescanXInputDevices();
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL POVZeroIN(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr || object->padId < 0 || object->padError != 0) {
+        return 0;
+    }
+    platform::JoyReading reading{};
+    if (platform::ReadJoystick(static_cast<std::uint32_t>(object->padId), &reading) != 0) {
+        return 0;
+    }
+    // Wrapping 32-bit arithmetic, as the decoder subtracts the offsets again.
+    object->centerX = static_cast<std::int32_t>(reading.xpos - static_cast<std::uint32_t>(kAxisCentre));
+    object->centerY = static_cast<std::int32_t>(reading.ypos - static_cast<std::uint32_t>(kAxisCentre));
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL EnableControl(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t bit = NextActionInteger(*object);
+    const auto enabled = static_cast<std::uint8_t>(NextActionInteger(*object));
+    if (!HasPlayer(*object) || !InRangeOrOff(bit)) {
+        return 0;
+    }
+    if (bit >= 0) {
+        SetControlEnabled(*object, bit, enabled);
+        return 0;
+    }
+    for (int i = 0; i < kPadBits; ++i) {
+        SetControlEnabled(*object, i, enabled);
+    }
+    return 0;
+}
+
+}  // namespace zandrel

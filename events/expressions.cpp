@@ -1,0 +1,182 @@
+// Integer expressions: queries of the pads, the keyboard, the mappings and the
+// object's state. None changes anything; -1 answers "no answer".
+#include "events/parameters.h"
+#include "events/routines.h"
+#include "input/pad_state.h"
+#include "input/platform.h"
+
+namespace zandrel {
+
+namespace {
+
+constexpr HostParam kNoAnswer = -1;
+
+// The keys getInputKeyCode may report: editing, navigation, digits, letters, numpad,
+// function and punctuation keys, and the generic (not left/right) modifiers.
+constexpr std::uint8_t kInputKeyCandidates[] = {
+    0x08, 0x09, 0x0D, 0x10, 0x11, 0x12, 0x13, 0x14, 0x1B, 0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27,
+    0x28, 0x2D, 0x2E, 0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38, 0x39, 0x41, 0x42, 0x43, 0x44,
+    0x45, 0x46, 0x47, 0x48, 0x49, 0x4A, 0x4B, 0x4C, 0x4D, 0x4E, 0x4F, 0x50, 0x51, 0x52, 0x53, 0x54, 0x55,
+    0x56, 0x57, 0x58, 0x59, 0x5A, 0x60, 0x61, 0x62, 0x63, 0x64, 0x65, 0x66, 0x67, 0x68, 0x69, 0x6A, 0x6B,
+    0x6D, 0x6E, 0x6F, 0x70, 0x71, 0x72, 0x73, 0x74, 0x75, 0x76, 0x77, 0x78, 0x79, 0x7A, 0x7B, 0x90, 0x91,
+    0xBA, 0xBB, 0xBC, 0xBD, 0xBE, 0xBF, 0xC0, 0xDB, 0xDC, 0xDD, 0xDE, 0xE2,
+};
+static_assert(sizeof kInputKeyCandidates == 97, "candidate key count");
+
+struct KeySet {
+    bool member[kKeyCount];
+};
+
+constexpr KeySet MakeCandidateSet()
+{
+    KeySet set{};
+    for (const std::uint8_t key : kInputKeyCandidates) {
+        set.member[key] = true;
+    }
+    return set;
+}
+
+constexpr KeySet kCandidateSet = MakeCandidateSet();
+
+// Buttons of joystick `id` for getAnyPadID: 32-bit, uncut, no directions; false when
+// the joystick cannot be read or its XInput pad does not answer.
+bool AnyPadButtons(std::uint32_t id, std::uint32_t* buttons)
+{
+    platform::JoyReading reading{};
+    if (platform::ReadJoystick(id, &reading) != 0) {
+        return false;
+    }
+    const std::uint32_t shifted = reading.buttons << 4;
+    const XInputLookup lookup = LookUpXInput(id);
+    if (lookup.position < 0) {
+        *buttons = shifted;
+        return true;
+    }
+    platform::XInputTriggers triggers{};
+    if (platform::ReadXInputTriggers(static_cast<std::uint32_t>(lookup.position), &triggers) != 0) {
+        return false;
+    }
+    *buttons = FoldXInput(shifted, triggers);
+    return true;
+}
+
+}  // namespace
+
+HostParam ZANDREL_CALL getAnyPadID(RunObject*, HostParam)
+{
+    for (std::uint32_t id = 0; id < 4; ++id) {
+        std::uint32_t buttons = 0;
+        if (AnyPadButtons(id, &buttons) && buttons != 0) {
+            return static_cast<HostParam>(id);
+        }
+    }
+    return kNoAnswer;
+}
+
+HostParam ZANDREL_CALL getInputKeyCode(RunObject*, HostParam)
+{
+    std::uint8_t snapshot[kKeyCount] = {};
+    if (platform::ReadKeyboard(snapshot) == 0) {
+        return kNoAnswer;
+    }
+    for (int key = 0; key < kKeyCount; ++key) {
+        if (kCandidateSet.member[key] && (snapshot[key] & 0x80) != 0) {
+            return key;
+        }
+    }
+    return kNoAnswer;
+}
+
+HostParam ZANDREL_CALL getInputPadButtonNumber(RunObject* object, HostParam parameters)
+{
+    if (object == nullptr) {
+        return kNoAnswer;
+    }
+    const std::int32_t id = FirstExpressionParameter(*object, parameters);
+    if (object->padError != 0 || !InRange(id, 3)) {
+        return kNoAnswer;
+    }
+    PadState state = 0;
+    if (!ReadPadState(static_cast<std::uint32_t>(id), object->centerX, object->centerY, &state)) {
+        return kNoAnswer;
+    }
+    for (int bit = 0; bit < kPadBits; ++bit) {
+        if ((state & (1u << bit)) != 0) {
+            return bit;
+        }
+    }
+    return kNoAnswer;
+}
+
+HostParam ZANDREL_CALL getVantorSetting(RunObject* object, HostParam parameters)
+{
+    if (object == nullptr) {
+        return kNoAnswer;
+    }
+    const std::int32_t slot = FirstExpressionParameter(*object, parameters);
+    if (!InRange(slot, kPadBits - 1)) {
+        return kNoAnswer;
+    }
+    return object->keyMap[slot];
+}
+
+HostParam ZANDREL_CALL getCFControlKey(RunObject* object, HostParam parameters)
+{
+    if (object == nullptr) {
+        return kNoAnswer;
+    }
+    const std::int32_t player = FirstExpressionParameter(*object, parameters);
+    const std::int32_t control = NextExpressionParameter(*object, parameters);
+    const HostControlKeys* keys = object->header.controlKeys;
+    if (!InRange(player, kPlayers - 1) || !InRange(control, kControlsPerPlayer - 1) || keys == nullptr) {
+        return kNoAnswer;
+    }
+    return (*keys)[player][control];
+}
+
+HostParam ZANDREL_CALL IsXInput(RunObject* object, HostParam)
+{
+    return object != nullptr && object->xinputIndex >= 0 ? 1 : 0;
+}
+
+HostParam ZANDREL_CALL getPadID(RunObject* object, HostParam)
+{
+    return object != nullptr ? object->padId : kNoAnswer;
+}
+
+HostParam ZANDREL_CALL IsError(RunObject* object, HostParam)
+{
+    return object != nullptr ? object->padError : 0;
+}
+
+HostParam ZANDREL_CALL getVirtualButtonSetting(RunObject* object, HostParam parameters)
+{
+    if (object == nullptr) {
+        return kNoAnswer;
+    }
+    const std::int32_t real = FirstExpressionParameter(*object, parameters);
+    if (!InRange(real, kPadBits - 1)) {
+        return kNoAnswer;
+    }
+    return static_cast<std::uint8_t>(object->virtualMap[real]);
+}
+
+HostParam ZANDREL_CALL getVirtualToReal(RunObject* object, HostParam parameters)
+{
+    if (object == nullptr) {
+        return kNoAnswer;
+    }
+    const std::int32_t slot = FirstExpressionParameter(*object, parameters);
+    if (!InRange(slot, kPadBits - 1)) {
+        return kNoAnswer;
+    }
+    HostParam real = kNoAnswer;
+    for (int bit = 0; bit < kPadBits; ++bit) {
+        if (static_cast<std::uint8_t>(object->virtualMap[bit]) == slot) {
+            real = bit;
+        }
+    }
+    return real;
+}
+
+}  // namespace zandrel

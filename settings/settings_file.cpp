@@ -1,0 +1,172 @@
+#include "settings/settings_file.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "events/parameters.h"
+#include "events/routines.h"
+#include "input/platform.h"
+#include "input/xinput_devices.h"
+
+namespace zandrel {
+
+namespace {
+
+constexpr std::int32_t kLoadFailedCode = 4;
+// A save is written here first and put in place of the target once it is complete.
+constexpr char16_t kTemporarySuffix[] = u".zandrel-tmp";
+
+void Put16(std::uint8_t* out, std::uint16_t value)
+{
+    out[0] = static_cast<std::uint8_t>(value);
+    out[1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+void Put32(std::uint8_t* out, std::int32_t value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i) {
+        out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+}
+
+std::uint16_t Get16(const std::uint8_t* in)
+{
+    return static_cast<std::uint16_t>(in[0] | (in[1] << 8));
+}
+
+std::int32_t Get32(const std::uint8_t* in)
+{
+    std::uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i) {
+        bits |= static_cast<std::uint32_t>(in[i]) << (8 * i);
+    }
+    return static_cast<std::int32_t>(bits);
+}
+
+// The host's control-key row of `player`, or null when there is none.
+std::uint16_t* ControlKeyRow(const RunObject& object, std::int32_t player)
+{
+    if (player < 0 || player >= kPlayers || object.header.controlKeys == nullptr) {
+        return nullptr;
+    }
+    return (*object.header.controlKeys)[player];
+}
+
+const char16_t* FileNameParameter(RunObject& object)
+{
+    return reinterpret_cast<const char16_t*>(NextActionParameter(object));
+}
+
+}  // namespace
+
+void EncodeSettings(const RunObject& object, std::uint8_t out[kSettingsFileSize])
+{
+    std::memset(out, 0, kSettingsFileSize);
+    Put32(out + kSettingsPlayer, object.player);
+    Put32(out + kSettingsPadId, object.padId);
+    Put32(out + kSettingsXInputIndex, object.xinputIndex);
+    if (const std::uint16_t* row = ControlKeyRow(object, object.player)) {
+        for (int c = 0; c < kControlsPerPlayer; ++c) {
+            Put16(out + kSettingsControlKeys + 2 * c, row[c]);
+        }
+    }
+    std::memcpy(out + kSettingsKeyMap, object.keyMap, kPadBits);
+    std::memcpy(out + kSettingsVirtualMap, object.virtualMap, kPadBits);
+    Put32(out + kSettingsCenterX, object.centerX);
+    Put32(out + kSettingsCenterY, object.centerY);
+}
+
+void DecodeSettings(const std::uint8_t* data, std::size_t length, RunObject& object)
+{
+    const auto holds = [length](std::size_t offset, std::size_t size) { return offset + size <= length; };
+    if (holds(kSettingsPlayer, 4)) {
+        object.player = Get32(data + kSettingsPlayer);
+    }
+    if (holds(kSettingsPadId, 4)) {
+        object.padId = Get32(data + kSettingsPadId);
+    }
+    if (holds(kSettingsXInputIndex, 4)) {
+        object.xinputIndex = Get32(data + kSettingsXInputIndex);
+    }
+    if (std::uint16_t* row = ControlKeyRow(object, object.player)) {
+        for (int c = 0; c < kControlsPerPlayer; ++c) {
+            const std::size_t offset = kSettingsControlKeys + 2 * static_cast<std::size_t>(c);
+            if (holds(offset, 2)) {
+                row[c] = Get16(data + offset);
+            }
+        }
+    }
+    if (holds(kSettingsKeyMap, kPadBits)) {
+        std::memcpy(object.keyMap, data + kSettingsKeyMap, kPadBits);
+    }
+    // Entries outside -1..15 are kept as read; the key lookup never follows them.
+    if (holds(kSettingsVirtualMap, kPadBits)) {
+        std::memcpy(object.virtualMap, data + kSettingsVirtualMap, kPadBits);
+    }
+    if (holds(kSettingsCenterX, 4)) {
+        object.centerX = Get32(data + kSettingsCenterX);
+    }
+    if (holds(kSettingsCenterY, 4)) {
+        object.centerY = Get32(data + kSettingsCenterY);
+    }
+}
+
+std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const char16_t* name = FileNameParameter(*object);
+    if (name == nullptr || name[0] == 0) {
+        return 0;
+    }
+    std::uint8_t record[kSettingsFileSize];
+    EncodeSettings(*object, record);
+
+    // A save that fails part-way must leave the settings the target held.
+    const std::u16string temporary = std::u16string(name) + kTemporarySuffix;
+    std::FILE* file = platform::OpenSettingsFile(temporary.c_str(), "wb");
+    if (file == nullptr) {
+        return 0;
+    }
+    const bool written = std::fwrite(record, 1, sizeof record, file) == sizeof record;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed || !platform::ReplaceSettingsFile(temporary.c_str(), name)) {
+        platform::RemoveSettingsFile(temporary.c_str());
+    }
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const char16_t* name = FileNameParameter(*object);
+    std::FILE* file = name != nullptr ? platform::OpenSettingsFile(name, "rb") : nullptr;
+    if (file == nullptr) {
+        RaiseCondition(*object, kLoadFailedCode);
+        return 0;
+    }
+    std::uint8_t record[kSettingsFileSize];
+    const std::size_t length = std::fread(record, 1, sizeof record, file);
+    std::fclose(file);
+    DecodeSettings(record, length, *object);
+
+    platform::JoyIds ids{};
+    const bool idsRead = platform::ReadJoystickIds(static_cast<std::uint32_t>(object->padId), &ids) == 0;
+    object->xinputIndex = kXInputUnresolved;
+    if (idsRead) {
+        object->vid = ids.vendor;
+        object->pid = ids.product;
+        RescanXInputDevices();
+    } else {
+        object->vid = 0;
+        object->pid = 0;
+    }
+    return 0;
+}
+
+}  // namespace zandrel

@@ -1,0 +1,42 @@
+// The settings file: one object's mapping, binding, calibration and its player's
+// host control keys, as a 68-byte little-endian record with no header.
+//
+//   offset  0  int32      player
+//   offset  4  int32      padId
+//   offset  8  int32      xinputIndex at the time of saving
+//   offset 12  8 x int16  the host's control keys of that player, controls 0..7
+//   offset 28  16 x uint8 keyMap
+//   offset 44  16 x int8  virtualMap
+//   offset 60  int32      centerX
+//   offset 64  int32      centerY
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "runtime/run_object.h"
+
+namespace zandrel {
+
+constexpr std::size_t kSettingsPlayer = 0;
+constexpr std::size_t kSettingsPadId = 4;
+constexpr std::size_t kSettingsXInputIndex = 8;
+constexpr std::size_t kSettingsControlKeys = 12;
+constexpr std::size_t kSettingsKeyMap = kSettingsControlKeys + 2 * kControlsPerPlayer;
+constexpr std::size_t kSettingsVirtualMap = kSettingsKeyMap + kPadBits;
+constexpr std::size_t kSettingsCenterX = kSettingsVirtualMap + kPadBits;
+constexpr std::size_t kSettingsCenterY = kSettingsCenterX + 4;
+constexpr std::size_t kSettingsFileSize = kSettingsCenterY + 4;
+static_assert(kSettingsKeyMap == 28 && kSettingsVirtualMap == 44 && kSettingsCenterX == 60, "settings offsets");
+static_assert(kSettingsFileSize == 68, "settings file size");
+
+// The record of `object`. The control keys are those of its player's row, or zeros
+// when the player is outside 0..3 or the host has no table.
+void EncodeSettings(const RunObject& object, std::uint8_t out[kSettingsFileSize]);
+
+// Stores the fields that lie wholly within the first `length` bytes of `data` (a
+// field the end cuts in two keeps its old value). The control keys go to the row of
+// the player just stored, and are dropped when that player is outside 0..3.
+void DecodeSettings(const std::uint8_t* data, std::size_t length, RunObject& object);
+
+}  // namespace zandrel
