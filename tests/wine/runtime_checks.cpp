@@ -1,7 +1,5 @@
 // An object's life with no pad present (Wine's winmm knows no joystick) and a
 // device rescan against Wine's own device inventory.
-#include <cstdio>
-
 #include "events/routines.h"
 #include "input/platform.h"
 #include "input/xinput_devices.h"
@@ -10,7 +8,11 @@
 namespace {
 
 constexpr std::uint16_t kPlayerOneKeys[8] = {38, 40, 37, 39, 90, 88, 32, 13};
+constexpr int kSetPlayerAndPadID = 0;
 constexpr int kReLoadDeviceList = 8;
+constexpr int kIsXInput = 6;
+constexpr int kGetPadID = 7;
+constexpr int kIsError = 8;
 
 void CheckRaisedPairs(const wine_host::Runtime& runtime, zandrel::RunObject* object, std::size_t frames)
 {
@@ -82,22 +84,33 @@ WINE_CHECK_GROUP(RescanAgainstWineInventory)
 
     zandrel::RunInfo info{};
     mfx.GetRunObjectInfos(nullptr, &info);
-    const zandrel::ActionRoutine reload = info.actions == nullptr ? nullptr : info.actions[kReLoadDeviceList];
-    if (reload != nullptr) {
-        wine_host::Runtime runtime;
-        zandrel::RunObject* object = runtime.NewObject();
-        mfx.CreateRunObject(object, nullptr, nullptr);
-        object->xinputIndex = zandrel::kNotXInput;
-        EXPECT_SAME(0, reload(object, 0, 0));
-        EXPECT_SAME(zandrel::kXInputUnresolved, object->xinputIndex);
-        EXPECT_SAME(0, mfx.HandleRunObject(object));
-        EXPECT_SAME(0, mfx.DestroyRunObject(object, 0));
+    if (!EXPECT_TRUE(info.actions != nullptr && info.actions[kReLoadDeviceList] != nullptr &&
+                     info.actions[kSetPlayerAndPadID] != nullptr && info.expressions != nullptr)) {
         return;
     }
-    // The library has no ReLoadDeviceList routine yet: rescan with the same code,
-    // linked into this program.
-    std::printf("note: ReLoadDeviceList not in the library yet; rescanning through the linked-in code\n");
-    zandrel::TheXInputDeviceList() = zandrel::XInputDeviceList{3, {1, 2, 3, 0}};
-    EXPECT_SAME(0, zandrel::RescanXInputDevices());
-    EXPECT_SAME(0, zandrel::TheXInputDeviceList().count);
+    wine_host::Runtime runtime;
+    zandrel::RunObject* object = runtime.NewObject();
+    mfx.CreateRunObject(object, nullptr, nullptr);
+
+    // Binding joystick 0, which Wine does not have: the ids cannot be read, so the
+    // binding stands without a rescan.
+    runtime.actionParameters = {1, 0};
+    EXPECT_SAME(0, info.actions[kSetPlayerAndPadID](object, 0, 0));
+    EXPECT_SAME(1, object->player);
+    EXPECT_SAME(0, object->padId);
+
+    object->xinputIndex = zandrel::kNotXInput;
+    EXPECT_SAME(0, info.actions[kReLoadDeviceList](object, 0, 0));
+    EXPECT_SAME(zandrel::kXInputUnresolved, object->xinputIndex);
+
+    EXPECT_SAME(0, mfx.HandleRunObject(object));
+    EXPECT_SAME(1, object->padError);
+    const struct {
+        int code;
+        zandrel::HostParam value;
+    } answers[] = {{kIsXInput, 0}, {kGetPadID, 0}, {kIsError, 1}};
+    for (const auto& answer : answers) {
+        EXPECT_SAME(answer.value, info.expressions[answer.code](object, 0));
+    }
+    EXPECT_SAME(0, mfx.DestroyRunObject(object, 0));
 }

@@ -34,13 +34,25 @@ void __stdcall GenerateEvent(zandrel::RunObject* object, std::int32_t code, std:
     }
 }
 
+template <typename T>
+T Next(std::deque<T>& queue)
+{
+    if (queue.empty()) {
+        return 0;
+    }
+    const T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+
 zandrel::HostParam __stdcall NextActionParameter(zandrel::RunObject*, std::int32_t, std::int32_t)
 {
-    return 0;
+    return g_runtime == nullptr ? 0 : Next(g_runtime->actionParameters);
 }
+
 std::int32_t __stdcall ExpressionParameter(zandrel::RunObject*, std::int32_t, zandrel::HostParam)
 {
-    return 0;
+    return g_runtime == nullptr ? 0 : Next(g_runtime->expressionParameters);
 }
 
 char16_t g_stringResult[zandrel::kStringResultRoom];
