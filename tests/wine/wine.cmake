@@ -8,7 +8,7 @@ add_executable(zandrel_wine_host
   ${CMAKE_SOURCE_DIR}/tests/wine/catalogue_checks.cpp
   ${CMAKE_SOURCE_DIR}/tests/wine/resource_checks.cpp
 )
-# The linked-in core serves only the checks that read the device inventory directly.
+# The linked-in core serves the check that reads the device inventory directly.
 target_link_libraries(zandrel_wine_host PRIVATE zandrel_core version gdi32)
 target_link_options(zandrel_wine_host PRIVATE -static -static-libgcc -static-libstdc++)
 add_dependencies(zandrel_wine_host zandrel_mfx)

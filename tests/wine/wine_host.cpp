@@ -96,11 +96,11 @@ std::wstring LibraryPath(int argc, char** argv)
 bool Resolve(Mfx& mfx)
 {
     bool all = true;
-#define WINE_HOST_RESOLVE(name)                                                                                  \
+#define WINE_HOST_EXPORT(name)                                                                                   \
     mfx.name = reinterpret_cast<decltype(mfx.name)>(reinterpret_cast<void*>(GetProcAddress(mfx.module, #name))); \
     all = EXPECT_TRUE(mfx.name != nullptr) && all;
-    WINE_HOST_EXPORTS(WINE_HOST_RESOLVE)
-#undef WINE_HOST_RESOLVE
+#include "tests/wine/exports.inc"
+#undef WINE_HOST_EXPORT
     return all;
 }
 

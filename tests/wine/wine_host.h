@@ -23,35 +23,15 @@ namespace wine_host {
 
 // Every export of the library. The pointer types come from host/exports.h; the
 // library's module-definition file ties each name to its argument bytes.
-#define WINE_HOST_EXPORTS(X)                                                                                           \
-    X(GetInfos)                                                                                                        \
-    X(GetRunObjectInfos)                                                                                               \
-    X(GetRunObjectDataSize)                                                                                            \
-    X(CreateRunObject) X(DestroyRunObject) X(HandleRunObject) X(DisplayRunObject) X(PauseRunObject)                    \
-        X(ContinueRunObject) X(SaveRunObject) X(LoadRunObject) X(StartApp) X(EndApp) X(StartFrame) X(EndFrame)         \
-            X(GetDependencies) X(GetDebugTree) X(GetDebugItem) X(EditDebugItem) X(Initialize) X(Free) X(CreateObject)  \
-                X(EditObject) X(LoadObject) X(GetFilters) X(UnloadObject) X(DuplicateObject) X(PrepareToWriteObject)   \
-                    X(CreateFromFile) X(InitParameter) X(EditParameter) X(SetTextAlignment) X(SetTextClr)              \
-                        X(ReleaseProperties) X(PutObject) X(RemoveObject) X(UpdateFileNames) X(SetPropValue)           \
-                            X(SetPropCheck) X(ReleasePropCreateParam) X(GetParameterString) X(UsesFile)                \
-                                X(UpdateEditStructure) X(GetTextCaps) X(GetTextAlignment) X(GetTextClr) X(GetTextFont) \
-                                    X(SetTextFont) X(IsTransparent) X(GetPropValue) X(GetPropCheck)                    \
-                                        X(GetPropCreateParam) X(EditProp) X(IsPropEnabled) X(GetProperties)            \
-                                            X(GetObjectRect) X(GetHelpFileName) X(GetObjInfos) X(GetConditionMenu)     \
-                                                X(GetActionMenu) X(GetExpressionMenu) X(GetConditionCodeFromMenu)      \
-                                                    X(GetActionCodeFromMenu) X(GetExpressionCodeFromMenu)              \
-                                                        X(GetConditionInfos) X(GetActionInfos) X(GetExpressionInfos)   \
-                                                            X(GetConditionString) X(GetActionString)                   \
-                                                                X(GetExpressionString) X(GetConditionTitle)            \
-                                                                    X(GetActionTitle) X(GetExpressionTitle)            \
-                                                                        X(GetExpressionParam)
-
+// Every export of the library (exports.inc). The pointer types come from
+// host/exports.h; the library's module-definition file ties each name to its
+// argument bytes.
 struct Mfx {
     HMODULE module = nullptr;
     std::wstring path;
-#define WINE_HOST_POINTER(name) decltype(&::name) name = nullptr;
-    WINE_HOST_EXPORTS(WINE_HOST_POINTER)
-#undef WINE_HOST_POINTER
+#define WINE_HOST_EXPORT(name) decltype(&::name) name = nullptr;
+#include "tests/wine/exports.inc"
+#undef WINE_HOST_EXPORT
 };
 
 // ---- checks
