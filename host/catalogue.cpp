@@ -144,19 +144,15 @@ const std::int16_t* FindEventInfo(const EventTable& table, std::int16_t code)
 
 MenuHandle LoadEventMenu(std::uint32_t menuResource)
 {
-    MenuHandle loaded = resources::LoadMenuResource(menuResource);
-    if (loaded == nullptr) {
+    const resources::LoadedMenu loaded(menuResource);
+    MenuHandle items = loaded.get() == nullptr ? nullptr : resources::SubMenu(loaded.get(), 0);
+    if (items == nullptr) {
         return nullptr;
     }
-    MenuHandle result = nullptr;
-    MenuHandle items = resources::SubMenu(loaded, 0);
-    if (items != nullptr) {
-        result = resources::NewPopupMenu();
-        if (result != nullptr) {
-            CopyMenuItems(result, items);
-        }
+    MenuHandle result = resources::NewPopupMenu();
+    if (result != nullptr) {
+        CopyMenuItems(result, items);
     }
-    resources::FreeMenu(loaded);
     return result;
 }
 
@@ -177,12 +173,11 @@ void LoadParameterTitle(const EventTable& table, std::int16_t code, std::int16_t
         resources::LoadText(static_cast<std::uint16_t>(titleId), buffer, length);
         return;
     }
-    MenuHandle menu = resources::LoadMenuResource(table.menuResource);
-    if (menu == nullptr) {
-        return;
+    const resources::LoadedMenu menu(table.menuResource);
+    if (menu.get() != nullptr) {
+        resources::MenuText(menu.get(), static_cast<std::uint16_t>(record[kInfoMenuId]), buffer, length,
+                            resources::kByCommand);
     }
-    resources::MenuText(menu, static_cast<std::uint16_t>(record[kInfoMenuId]), buffer, length, resources::kByCommand);
-    resources::FreeMenu(menu);
 }
 
 }  // namespace zandrel

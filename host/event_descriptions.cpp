@@ -30,7 +30,7 @@ const char* const kActionDescriptions[kActionCount] = {
 };
 
 const char* const kExpressionDescriptions[kExpressionCount] = {
-    "The name the system gives the bound pad, as text.",
+    "The display name the system keeps for the bound pad, as text (empty when it has none).",
     "The id of the first joystick with a button pressed, or -1.",
     "The virtual-key code of the first key held down, or -1.",
     "The lowest pad bit (0 to 15: directions, then buttons) set on the given joystick, or -1.",

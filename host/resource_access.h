@@ -38,4 +38,22 @@ MenuHandle NewPopupMenu();
 bool AppendMenuItem(MenuHandle menu, std::uint32_t flags, std::uintptr_t idOrSubmenu, const char16_t* text);
 bool FreeMenu(MenuHandle menu);
 
+// A loaded menu resource, destroyed when the owner goes out of scope.
+class LoadedMenu {
+public:
+    explicit LoadedMenu(std::uint32_t id) : menu_(LoadMenuResource(id)) {}
+    ~LoadedMenu()
+    {
+        if (menu_ != nullptr) {
+            FreeMenu(menu_);
+        }
+    }
+    LoadedMenu(const LoadedMenu&) = delete;
+    LoadedMenu& operator=(const LoadedMenu&) = delete;
+    MenuHandle get() const { return menu_; }
+
+private:
+    MenuHandle menu_;
+};
+
 }  // namespace zandrel::resources

@@ -36,9 +36,8 @@ std::string LoadedText(std::uint32_t id)
 std::string MenuTextOf(std::uint32_t menuResource, std::uint32_t menuId)
 {
     char16_t buffer[zandrel::kMenuTextRoom] = {};
-    zandrel::MenuHandle menu = zandrel::resources::LoadMenuResource(menuResource);
-    zandrel::resources::MenuText(menu, menuId, buffer, zandrel::kMenuTextRoom, zandrel::resources::kByCommand);
-    zandrel::resources::FreeMenu(menu);
+    const zandrel::resources::LoadedMenu menu(menuResource);
+    zandrel::resources::MenuText(menu.get(), menuId, buffer, zandrel::kMenuTextRoom, zandrel::resources::kByCommand);
     return Narrow(buffer);
 }
 
