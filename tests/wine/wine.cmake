@@ -7,6 +7,7 @@ add_executable(zandrel_wine_host
   ${CMAKE_SOURCE_DIR}/tests/wine/runtime_checks.cpp
   ${CMAKE_SOURCE_DIR}/tests/wine/catalogue_checks.cpp
   ${CMAKE_SOURCE_DIR}/tests/wine/resource_checks.cpp
+  ${CMAKE_SOURCE_DIR}/tests/wine/settings_checks.cpp
 )
 # The linked-in core serves the check that reads the device inventory directly.
 target_link_libraries(zandrel_wine_host PRIVATE zandrel_core version gdi32)
