@@ -1,55 +1,26 @@
 #include <gtest/gtest.h>
 
-#include "test_host.h"
+#include "event_fixture.h"
 
 namespace zandrel {
 namespace {
 
 using sim::Effect;
 using testing::ConfigChanged;
+using testing::Effects;
 using testing::KeyDown;
 using testing::KeyUp;
 using testing::RescanStarted;
-using Effects = std::vector<Effect>;
 
-constexpr std::uint16_t kPlayerOneKeys[8] = {0x26, 0x28, 0x25, 0x27, 'Z', 'X', ' ', 0x0D};
-constexpr char16_t kPadDeviceId[] = u"HID\\VID_045E&PID_028E&IG_00\\7&2";
+constexpr const char16_t* kPadDeviceId = testing::kXInputPadId;
 
-class FrameCycle : public ::testing::Test {
+class FrameCycle : public testing::EventTest {
 protected:
-    FrameCycle()
-    {
-        for (int c = 0; c < kControlsPerPlayer; ++c) {
-            host.controlKeys[0][c] = kPlayerOneKeys[c];
-        }
-        object = host.Create();
-    }
-
-    sim::Joystick& Plug(int id, std::uint16_t vid = 0x045E, std::uint16_t pid = 0x028E)
-    {
-        sim::Joystick& joystick = host.world().joysticks[id];
-        joystick.present = true;
-        joystick.vid = vid;
-        joystick.pid = pid;
-        return joystick;
-    }
-
     void Bind(int padId)
     {
         object->player = 0;
         object->padId = padId;
     }
-
-    Effects Frames(int n = 1)
-    {
-        for (int i = 0; i < n; ++i) {
-            HandleRunObject(object);
-        }
-        return host.world().TakeLog();
-    }
-
-    testing::TestHost host;
-    RunObject* object = nullptr;
 };
 
 TEST_F(FrameCycle, HeldButtonSendsOneDownAndOneUp)

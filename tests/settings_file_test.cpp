@@ -14,6 +14,7 @@
 #include "input/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_guard.h"
+#include "settings_sample.h"
 #include "test_host.h"
 
 namespace zandrel {
@@ -114,6 +115,14 @@ TEST_F(SettingsFile, SavedBytesAreTheLittleEndianRecord)
     expected.insert(expected.end(), centres.begin(), centres.end());
     EXPECT_EQ(ReadAll(path), expected);
     EXPECT_FALSE(Exists(path + ".zandrel-tmp"));
+}
+
+// The same bytes are expected of zandrel.mfx under Wine.
+TEST_F(SettingsFile, SampleSavesAsTheSharedRecord)
+{
+    testing::FillSampleSettings(*object, host.controlKeys);
+    Save(object, path);
+    EXPECT_EQ(ReadAll(path), Bytes(std::begin(testing::kSampleSettingsFile), std::end(testing::kSampleSettingsFile)));
 }
 
 TEST_F(SettingsFile, RoundTripRestoresTheSettingsAndRereadsThePad)
