@@ -179,3 +179,11 @@ param 5 0
 editor 0x030001F4
 string conditions 4
 => = "%o: LoadFailed"
+
+# The object's information texts: name, author, legal notice, build tag, web address.
+objinfos
+=> = "zandrel Extension"
+=> = "The zandrel developers"
+=> = "Copyright (C) 2026 The zandrel developers. Free to use in any game."
+=> = "zandrel 1.0.0: game pad to keyboard keys"
+=> = "https://zandrel.example/"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/exports.h"
-#include "tools/host/pending_exports.h"
+#include "host/run_info.h"
 
 namespace zandrel::host {
 

@@ -1,10 +1,30 @@
-// The native binding: the extension is linked in.
+// The native binding: the extension is linked in, its menus are the simulated ones.
+#include "host/resource_access.h"
 #include "input/xinput_devices.h"
 #include "tools/host/extension.h"
 
 namespace zandrel::host {
 
-bool ReadStubMenu(MenuHandle handle, std::vector<MenuItem>* items);
+namespace {
+
+const MenuCalls kSimulatedMenus = {
+    &resources::MenuItemCount,
+    &resources::MenuItemId,
+    &resources::SubMenu,
+    [](MenuHandle menu, int position, char16_t* buffer, int length) {
+        resources::MenuText(menu, static_cast<std::uint32_t>(position), buffer, length, resources::kByPosition);
+    },
+};
+
+bool ReadAndFreeMenu(MenuHandle menu, std::vector<MenuItem>* items)
+{
+    items->clear();
+    const bool read = ReadMenuItems(kSimulatedMenus, menu, items);
+    resources::FreeMenu(menu);
+    return read;
+}
+
+}  // namespace
 
 bool BindExtension(const std::string&, Extension* extension, std::string*)
 {
@@ -32,7 +52,7 @@ bool BindExtension(const std::string&, Extension* extension, std::string*)
     e.GetActionTitle = &::GetActionTitle;
     e.GetExpressionTitle = &::GetExpressionTitle;
     e.GetExpressionParam = &::GetExpressionParam;
-    e.ReadAndFreeMenu = &ReadStubMenu;
+    e.ReadAndFreeMenu = &ReadAndFreeMenu;
     return true;
 }
 
