@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs every script with the native host and with the Windows host under Wine and
+# Runs scripts with the native host and with the Windows host under Wine and
 # compares the transcripts; any difference fails.
 # usage: compare_transcripts.sh NATIVE_HOST WINDOWS_HOST_EXE MFX WORK_DIR SCRIPT...
 set -euo pipefail

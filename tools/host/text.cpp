@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "input/utf8.h"
+
 namespace zandrel::host {
 
 namespace {
@@ -14,25 +16,6 @@ void AppendUtf16(char32_t c, std::u16string* out)
         c -= 0x10000;
         out->push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
         out->push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    }
-}
-
-void AppendUtf8(char32_t c, std::string* out)
-{
-    if (c < 0x80) {
-        out->push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out->push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out->push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out->push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out->push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out->push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out->push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
 }
 
@@ -87,17 +70,18 @@ bool Utf8ToUtf16(const std::string& in, std::u16string* out)
 
 std::string Utf16ToUtf8(const std::u16string& in)
 {
-    std::string out;
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        char32_t c = in[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 && in[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (in[i + 1] - 0xDC00);
+    std::u16string clean(in);
+    for (std::size_t i = 0; i < clean.size(); ++i) {
+        const bool high = clean[i] >= 0xD800 && clean[i] <= 0xDBFF;
+        const bool low = clean[i] >= 0xDC00 && clean[i] <= 0xDFFF;
+        if (high && i + 1 < clean.size() && clean[i + 1] >= 0xDC00 && clean[i + 1] <= 0xDFFF) {
             ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;
+        } else if (high || low) {
+            clean[i] = 0xFFFD;
         }
-        AppendUtf8(c, &out);
     }
+    std::string out;
+    zandrel::Utf16ToUtf8(clean.c_str(), &out);
     return out;
 }
 

@@ -11,6 +11,7 @@
 #include <xinput.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "input/platform.h"
@@ -44,13 +45,18 @@ struct InventoryObject {
     LONG references;
 };
 
+// Kept until the next library is loaded, so that a release too many is seen
+// rather than touching freed memory.
+std::vector<std::shared_ptr<void>> inventoryObjects;
+
 template <typename Object>
 Object* NewObject()
 {
-    Object* object = new Object{};
+    std::shared_ptr<Object> object = std::make_shared<Object>();
     object->references = 1;
     ++liveInventoryObjects;
-    return object;
+    inventoryObjects.push_back(object);
+    return object.get();
 }
 
 template <typename Object>
@@ -59,26 +65,47 @@ ULONG ReleaseObject(Object* object)
     const LONG left = --object->references;
     if (left == 0) {
         --liveInventoryObjects;
-        delete object;
     } else if (left < 0) {
         Complain("an inventory object was released once too often");
     }
     return static_cast<ULONG>(left < 0 ? 0 : left);
 }
 
-template <typename Object>
-HRESULT QueryObject(Object* object, REFIID iid, const IID& own, void** out)
+// IUnknown of every simulated inventory object.
+template <typename Object, typename Interface, const IID& kOwnIid>
+HRESULT STDMETHODCALLTYPE Query(Interface* self, REFIID iid, void** out)
 {
     if (out == nullptr) {
         return E_POINTER;
     }
-    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, own)) {
-        ++object->references;
-        *out = object;
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, kOwnIid)) {
+        ++reinterpret_cast<Object*>(self)->references;
+        *out = self;
         return S_OK;
     }
     *out = nullptr;
     return E_NOINTERFACE;
+}
+
+template <typename Object, typename Interface>
+ULONG STDMETHODCALLTYPE AddRef(Interface* self)
+{
+    return static_cast<ULONG>(++reinterpret_cast<Object*>(self)->references);
+}
+
+template <typename Object, typename Interface>
+ULONG STDMETHODCALLTYPE Release(Interface* self)
+{
+    return ReleaseObject(reinterpret_cast<Object*>(self));
+}
+
+template <typename Object, typename Vtbl, const IID& kOwnIid>
+void FillUnknown(Vtbl* vtbl)
+{
+    using Interface = decltype(Object::iface);
+    vtbl->QueryInterface = &Query<Object, Interface, kOwnIid>;
+    vtbl->AddRef = &AddRef<Object, Interface>;
+    vtbl->Release = &Release<Object, Interface>;
 }
 
 struct Device : InventoryObject<IWbemClassObject> {
@@ -96,18 +123,6 @@ IEnumWbemClassObjectVtbl enumVtbl;
 IWbemServicesVtbl servicesVtbl;
 IWbemLocatorVtbl locatorVtbl;
 
-HRESULT STDMETHODCALLTYPE DeviceQuery(IWbemClassObject* self, REFIID iid, void** out)
-{
-    return QueryObject(reinterpret_cast<Device*>(self), iid, IID_IWbemClassObject, out);
-}
-ULONG STDMETHODCALLTYPE DeviceAddRef(IWbemClassObject* self)
-{
-    return static_cast<ULONG>(++reinterpret_cast<Device*>(self)->references);
-}
-ULONG STDMETHODCALLTYPE DeviceRelease(IWbemClassObject* self)
-{
-    return ReleaseObject(reinterpret_cast<Device*>(self));
-}
 HRESULT STDMETHODCALLTYPE DeviceGet(IWbemClassObject* self, LPCWSTR name, LONG flags, VARIANT* value, CIMTYPE*, LONG*)
 {
     if (!SameText(name, L"DeviceID") || flags != 0 || value == nullptr) {
@@ -120,18 +135,6 @@ HRESULT STDMETHODCALLTYPE DeviceGet(IWbemClassObject* self, LPCWSTR name, LONG f
     return WBEM_S_NO_ERROR;
 }
 
-HRESULT STDMETHODCALLTYPE EnumQuery(IEnumWbemClassObject* self, REFIID iid, void** out)
-{
-    return QueryObject(reinterpret_cast<DeviceEnum*>(self), iid, IID_IEnumWbemClassObject, out);
-}
-ULONG STDMETHODCALLTYPE EnumAddRef(IEnumWbemClassObject* self)
-{
-    return static_cast<ULONG>(++reinterpret_cast<DeviceEnum*>(self)->references);
-}
-ULONG STDMETHODCALLTYPE EnumRelease(IEnumWbemClassObject* self)
-{
-    return ReleaseObject(reinterpret_cast<DeviceEnum*>(self));
-}
 // Hands out up to `count` devices; fewer than asked is S_FALSE, as WMI answers.
 HRESULT STDMETHODCALLTYPE EnumNext(IEnumWbemClassObject* self, LONG timeout, ULONG count, IWbemClassObject** objects,
                                    ULONG* returned)
@@ -155,18 +158,6 @@ HRESULT STDMETHODCALLTYPE EnumNext(IEnumWbemClassObject* self, LONG timeout, ULO
     return given == count ? WBEM_S_NO_ERROR : WBEM_S_FALSE;
 }
 
-HRESULT STDMETHODCALLTYPE ServicesQuery(IWbemServices* self, REFIID iid, void** out)
-{
-    return QueryObject(reinterpret_cast<Services*>(self), iid, IID_IWbemServices, out);
-}
-ULONG STDMETHODCALLTYPE ServicesAddRef(IWbemServices* self)
-{
-    return static_cast<ULONG>(++reinterpret_cast<Services*>(self)->references);
-}
-ULONG STDMETHODCALLTYPE ServicesRelease(IWbemServices* self)
-{
-    return ReleaseObject(reinterpret_cast<Services*>(self));
-}
 HRESULT STDMETHODCALLTYPE ServicesCreateInstanceEnum(IWbemServices*, const BSTR className, LONG flags,
                                                      IWbemContext* context, IEnumWbemClassObject** out)
 {
@@ -183,18 +174,6 @@ HRESULT STDMETHODCALLTYPE ServicesCreateInstanceEnum(IWbemServices*, const BSTR 
     return WBEM_S_NO_ERROR;
 }
 
-HRESULT STDMETHODCALLTYPE LocatorQuery(IWbemLocator* self, REFIID iid, void** out)
-{
-    return QueryObject(reinterpret_cast<Locator*>(self), iid, IID_IWbemLocator, out);
-}
-ULONG STDMETHODCALLTYPE LocatorAddRef(IWbemLocator* self)
-{
-    return static_cast<ULONG>(++reinterpret_cast<Locator*>(self)->references);
-}
-ULONG STDMETHODCALLTYPE LocatorRelease(IWbemLocator* self)
-{
-    return ReleaseObject(reinterpret_cast<Locator*>(self));
-}
 // The inventory connection: fails while the world says so.
 HRESULT STDMETHODCALLTYPE LocatorConnectServer(IWbemLocator*, const BSTR resource, const BSTR user, const BSTR password,
                                                const BSTR locale, LONG securityFlags, const BSTR authority,
@@ -219,21 +198,13 @@ HRESULT STDMETHODCALLTYPE LocatorConnectServer(IWbemLocator*, const BSTR resourc
 
 void FillVtables()
 {
-    deviceVtbl.QueryInterface = &DeviceQuery;
-    deviceVtbl.AddRef = &DeviceAddRef;
-    deviceVtbl.Release = &DeviceRelease;
+    FillUnknown<Device, IWbemClassObjectVtbl, IID_IWbemClassObject>(&deviceVtbl);
     deviceVtbl.Get = &DeviceGet;
-    enumVtbl.QueryInterface = &EnumQuery;
-    enumVtbl.AddRef = &EnumAddRef;
-    enumVtbl.Release = &EnumRelease;
+    FillUnknown<DeviceEnum, IEnumWbemClassObjectVtbl, IID_IEnumWbemClassObject>(&enumVtbl);
     enumVtbl.Next = &EnumNext;
-    servicesVtbl.QueryInterface = &ServicesQuery;
-    servicesVtbl.AddRef = &ServicesAddRef;
-    servicesVtbl.Release = &ServicesRelease;
+    FillUnknown<Services, IWbemServicesVtbl, IID_IWbemServices>(&servicesVtbl);
     servicesVtbl.CreateInstanceEnum = &ServicesCreateInstanceEnum;
-    locatorVtbl.QueryInterface = &LocatorQuery;
-    locatorVtbl.AddRef = &LocatorAddRef;
-    locatorVtbl.Release = &LocatorRelease;
+    FillUnknown<Locator, IWbemLocatorVtbl, IID_IWbemLocator>(&locatorVtbl);
     locatorVtbl.ConnectServer = &LocatorConnectServer;
 }
 
@@ -331,8 +302,8 @@ HRESULT WINAPI HostCoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD conte
     }
     Locator* locator = NewObject<Locator>();
     locator->iface.lpVtbl = &locatorVtbl;
-    const HRESULT result = LocatorQuery(&locator->iface, iid, out);
-    LocatorRelease(&locator->iface);
+    const HRESULT result = Query<Locator, IWbemLocator, IID_IWbemLocator>(&locator->iface, iid, out);
+    ReleaseObject(locator);
     return result;
 }
 
@@ -387,6 +358,7 @@ bool HookWorldImports(HMODULE library, bool realInventory, std::string* error)
     // A fresh library: whatever an earlier one leaked was reported with it.
     liveInventoryObjects = 0;
     inventoryComplaints.clear();
+    inventoryObjects.clear();
     auto* base = reinterpret_cast<BYTE*>(library);
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
