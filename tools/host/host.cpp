@@ -49,6 +49,15 @@ private:
     std::vector<char16_t> chars_;
 };
 
+// A field the command named (its range was checked when the script was parsed).
+template <typename T>
+void TakeField(const Command& command, Field field, T* target)
+{
+    if ((command.fieldMask & (1u << field)) != 0) {
+        *target = static_cast<T>(command.fields[field]);
+    }
+}
+
 std::string Hex2(std::uint32_t value)
 {
     char text[16];
@@ -324,7 +333,6 @@ void Host::World(const Command& command)
 {
     sim::World& world = sim::TheWorld();
     const auto& n = command.numbers;
-    auto has = [&](Field field) { return (command.fieldMask & (1u << field)) != 0; };
     switch (command.op) {
         case Op::Controls:
             for (int c = 0; c < kControlsPerPlayer; ++c) {
@@ -334,24 +342,12 @@ void Host::World(const Command& command)
         case Op::Joystick: {
             sim::Joystick& joystick = world.joysticks[n[0]];
             joystick.present = true;
-            if (has(kVid)) {
-                joystick.vid = static_cast<std::uint16_t>(command.fields[kVid]);
-            }
-            if (has(kPid)) {
-                joystick.pid = static_cast<std::uint16_t>(command.fields[kPid]);
-            }
-            if (has(kX)) {
-                joystick.x = command.fields[kX];
-            }
-            if (has(kY)) {
-                joystick.y = command.fields[kY];
-            }
-            if (has(kPov)) {
-                joystick.pov = command.fields[kPov];
-            }
-            if (has(kButtons)) {
-                joystick.buttons = command.fields[kButtons];
-            }
+            TakeField(command, kVid, &joystick.vid);
+            TakeField(command, kPid, &joystick.pid);
+            TakeField(command, kX, &joystick.x);
+            TakeField(command, kY, &joystick.y);
+            TakeField(command, kPov, &joystick.pov);
+            TakeField(command, kButtons, &joystick.buttons);
             break;
         }
         case Op::Unplug:
@@ -360,12 +356,8 @@ void Host::World(const Command& command)
         case Op::XInput: {
             sim::XInputPad& pad = world.xinput[n[0]];
             pad.answers = true;
-            if (has(kLeftTrigger)) {
-                pad.leftTrigger = static_cast<std::uint8_t>(command.fields[kLeftTrigger]);
-            }
-            if (has(kRightTrigger)) {
-                pad.rightTrigger = static_cast<std::uint8_t>(command.fields[kRightTrigger]);
-            }
+            TakeField(command, kLeftTrigger, &pad.leftTrigger);
+            TakeField(command, kRightTrigger, &pad.rightTrigger);
             break;
         }
         case Op::XInputFail:
