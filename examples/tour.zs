@@ -1,6 +1,7 @@
 # A tour of zandrel: a game pad turned into key presses, one frame at a time.
-# Lines starting with ">" are what the game does; the lines under them are what
-# the extension did in answer: key strokes it sent, events it raised, values.
+# Lines starting with ">" are what the game and the player do (the reference host
+# plays both); the lines under them are what the extension did in answer: key
+# strokes it sent, events it raised, values it returned.
 #
 # The game's player 1 moves with the arrow keys, jumps with Z (0x5A) and fires
 # with X (0x58). The host keeps these as the player's control keys.
