@@ -39,6 +39,7 @@ fi
 grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/script-fuzz.log
 
 echo "== Windows build (mingw-w64 i686)"
-cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DZANDREL_NATIVE_HOST="$PWD/build/native/tools/host/zandrel-host" >/dev/null
 cmake --build build/windows -j "$jobs"
 ctest --test-dir build/windows --output-on-failure
