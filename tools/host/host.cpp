@@ -207,9 +207,9 @@ void ZANDREL_CALL Host::GenerateEvent(RunObject* object, std::int32_t code, std:
     }
     const bool known = code >= 0 && code < host->runInfo_.conditionCount && host->runInfo_.conditions != nullptr &&
                        host->runInfo_.conditions[code] != nullptr;
-    // A copy: a condition routine cannot add watches, but stay safe if the list moves.
-    const std::vector<Watch> watches = host->watches_;
-    for (const Watch& watch : watches) {
+    // By index: nothing a condition routine can do changes the list.
+    for (std::size_t i = 0; i < host->watches_.size(); ++i) {
+        const Watch& watch = host->watches_[i];
         if (watch.object != object || watch.code != code || !known) {
             continue;
         }

@@ -102,6 +102,19 @@ TEST_F(Driver, RunRefusesAScriptThatDoesNotParse)
     EXPECT_EQ(err.str(), path + ":2: object \"pad\" already exists\n");
 }
 
+TEST_F(Driver, CommandLineCheckExitsOneOnAFailingFile)
+{
+    const std::string good = Write("cli_good.zs", "frame\n");
+    const std::string wrong = Write("cli_wrong.zs", "create pad\nexpression pad getPadID\n=> = 0\n");
+    std::ostringstream err;
+    EXPECT_EQ(HostMain({"check", good, wrong}, out, err), 1);
+    EXPECT_EQ(out.str(), wrong + ":3: expected \"= 0\" got \"= -1\"\n1 passed, 1 failed\n");
+    EXPECT_EQ(err.str(), "");
+    out.str("");
+    EXPECT_EQ(HostMain({"check", good}, out, err), 0);
+    EXPECT_EQ(out.str(), "1 passed, 0 failed\n");
+}
+
 struct Usage {
     std::vector<std::string> arguments;
     const char* problem;
