@@ -56,3 +56,25 @@ expression late IsError
 => = 1
 expression late getPadID
 => = -1
+
+# An XInput pad whose joystick read fails while XInput still answers: error
+# frames and recovery frames alternate.
+device "HID\\VID_045E&PID_028E&IG_00"
+joystick 2 vid=0x045e pid=0x028e
+xinput 0
+create xpad
+action xpad SetPlayerAndPadID 0 2
+=> rescan
+frame
+expression xpad IsXInput
+=> = 1
+unplug 2
+frame
+=> joyConfigChanged
+frame
+expression xpad IsError
+=> = 0
+frame
+=> joyConfigChanged
+expression xpad IsError
+=> = 1
