@@ -35,7 +35,7 @@ std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std
     object->player = player;
     object->padId = padId;
     platform::JoyIds ids{};
-    if (platform::ReadJoystickIds(static_cast<std::uint32_t>(padId), &ids) != 0) {
+    if (!ReadBoundPadIds(padId, &ids)) {
         return 0;
     }
     object->vid = ids.vendor;

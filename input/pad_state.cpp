@@ -41,6 +41,11 @@ PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX
     return bits;
 }
 
+bool ReadBoundPadIds(std::int32_t padId, platform::JoyIds* ids)
+{
+    return padId >= 0 && platform::ReadJoystickIds(static_cast<std::uint32_t>(padId), ids) == 0;
+}
+
 XInputLookup LookUpXInput(std::uint32_t joystickId)
 {
     XInputLookup lookup{false, {0, 0}, -1};

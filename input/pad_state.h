@@ -54,6 +54,11 @@ inline PadState ComposeXInput(PadState directions, std::uint32_t buttons, const 
     return static_cast<PadState>(FoldXInput(directions | (buttons << 4), *triggers));
 }
 
+// wMid/wPid of the joystick an object is bound to; false when they cannot be read.
+// A negative id names no joystick: the system answers id -1 with its registry key
+// alone, whether a device is present or not.
+bool ReadBoundPadIds(std::int32_t padId, platform::JoyIds* ids);
+
 // XInputDeviceList lookup of a joystick by its ids.
 struct XInputLookup {
     bool idsRead;           // joyGetDevCapsW succeeded

@@ -35,6 +35,12 @@ std::uint32_t ReadJoystick(std::uint32_t id, JoyReading* out)
 
 std::uint32_t ReadJoystickIds(std::uint32_t id, JoyIds* out)
 {
+    // As the system does: id -1 only asks for the service's registry key and
+    // answers whether a device is present or not, with no ids.
+    if (id == sim::kJoyRegistryKeyQuery) {
+        *out = JoyIds{0, 0};
+        return 0;
+    }
     const sim::Joystick* joystick = PresentJoystick(id);
     if (joystick == nullptr || joystick->capsFail) {
         return sim::kJoyUnplugged;

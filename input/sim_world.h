@@ -51,8 +51,9 @@ struct RegistryValue {
 
 using EffectListener = void (*)(void* context, const Effect& effect);
 
-constexpr std::uint32_t kJoyUnplugged = 167;         // JOYERR_UNPLUGGED
-constexpr std::uint32_t kXInputNotConnected = 1167;  // ERROR_DEVICE_NOT_CONNECTED
+constexpr std::uint32_t kJoyUnplugged = 167;                // JOYERR_UNPLUGGED
+constexpr std::uint32_t kXInputNotConnected = 1167;         // ERROR_DEVICE_NOT_CONNECTED
+constexpr std::uint32_t kJoyRegistryKeyQuery = 0xFFFFFFFF;  // joystick id -1
 
 class World {
 public:

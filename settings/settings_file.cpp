@@ -6,6 +6,7 @@
 
 #include "events/parameters.h"
 #include "events/routines.h"
+#include "input/pad_state.h"
 #include "input/platform.h"
 #include "input/xinput_devices.h"
 
@@ -156,7 +157,7 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     DecodeSettings(record, length, *object);
 
     platform::JoyIds ids{};
-    const bool idsRead = platform::ReadJoystickIds(static_cast<std::uint32_t>(object->padId), &ids) == 0;
+    const bool idsRead = ReadBoundPadIds(object->padId, &ids);
     object->xinputIndex = kXInputUnresolved;
     if (idsRead) {
         object->vid = ids.vendor;

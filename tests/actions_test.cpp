@@ -117,18 +117,20 @@ TEST_F(Actions, PlayerGateIsTheObjectsOwnField)
 
 TEST_F(Actions, SetPlayerAndPadIDWithAnUnknownPadStoresOnlyTheBinding)
 {
-    object->vid = 0x1111;
-    object->pid = 0x2222;
-    object->xinputIndex = 2;
-    host.Act(object, kSetPlayerAndPadID, {9, 5});
-    EXPECT_EQ(object->player, 9);
-    EXPECT_EQ(object->padId, 5);
-    EXPECT_EQ(object->vid, 0x1111);
-    EXPECT_EQ(object->pid, 0x2222);
-    EXPECT_EQ(object->xinputIndex, 2);
-    EXPECT_EQ(host.world().TakeLog(), Effects{});
-    host.Act(object, kSetPlayerAndPadID, {-1, -1});
-    EXPECT_EQ(object->padId, -1);
+    // -1 is no pad either, although the system answers its capability query (it
+    // names only the service's registry key).
+    for (const std::int32_t padId : {5, 16, -1, -2, INT_MIN}) {
+        object->vid = 0x1111;
+        object->pid = 0x2222;
+        object->xinputIndex = 2;
+        host.Act(object, kSetPlayerAndPadID, {9, padId});
+        EXPECT_EQ(object->player, 9);
+        EXPECT_EQ(object->padId, padId);
+        EXPECT_EQ(object->vid, 0x1111) << padId;
+        EXPECT_EQ(object->pid, 0x2222) << padId;
+        EXPECT_EQ(object->xinputIndex, 2) << padId;
+        EXPECT_EQ(host.world().TakeLog(), Effects{}) << padId;
+    }
 }
 
 TEST_F(Actions, SetPlayerAndPadIDWithAKnownPadReadsIdsAndRescans)

@@ -203,6 +203,25 @@ TEST_F(SettingsFile, PlayerOutsideTheTableNeitherReadsNorWritesIt)
     EXPECT_EQ(testing::LoadGuarded(host, bytes.data(), bytes.size(), path), "");
 }
 
+TEST_F(SettingsFile, FileOfAnUnboundObjectClearsTheIdsWithoutARescan)
+{
+    // Saved before any pad was bound: pad -1, whose capability query the system
+    // answers without naming a device.
+    Save(object, path);
+    RunObject* loaded = host.Create();
+    loaded->padId = 1;
+    loaded->vid = 0x045E;
+    loaded->pid = 0x028E;
+    loaded->xinputIndex = 0;
+    host.world().ClearLog();
+    Load(loaded, path);
+    EXPECT_EQ(loaded->padId, -1);
+    EXPECT_EQ(loaded->vid, 0);
+    EXPECT_EQ(loaded->pid, 0);
+    EXPECT_EQ(loaded->xinputIndex, -1);
+    EXPECT_EQ(host.world().TakeLog(), std::vector<sim::Effect>{});
+}
+
 TEST_F(SettingsFile, MissingFileRaisesLoadFailedAndChangesNothing)
 {
     SetUpPlayerTwo(object);
