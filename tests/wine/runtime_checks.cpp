@@ -92,6 +92,18 @@ WINE_CHECK_GROUP(RescanAgainstWineInventory)
     zandrel::RunObject* object = runtime.NewObject();
     mfx.CreateRunObject(object, nullptr, nullptr);
 
+    // Pad -1 names no joystick, although the system answers its capability query
+    // (with the service's registry key alone): the ids and the index stay.
+    object->vid = 0x045E;
+    object->pid = 0x028E;
+    object->xinputIndex = zandrel::kNotXInput;
+    runtime.actionParameters = {2, -1};
+    EXPECT_SAME(0, info.actions[kSetPlayerAndPadID](object, 0, 0));
+    EXPECT_SAME(-1, object->padId);
+    EXPECT_SAME(0x045E, object->vid);
+    EXPECT_SAME(0x028E, object->pid);
+    EXPECT_SAME(zandrel::kNotXInput, object->xinputIndex);
+
     // Binding joystick 0, which Wine does not have: the ids cannot be read, so the
     // binding stands without a rescan.
     runtime.actionParameters = {1, 0};
