@@ -22,7 +22,7 @@ namespace zandrel::platform {
 
 namespace {
 
-constexpr DWORD kJoyReadFlags = 0x008000FF;  // JOY_RETURNALL | JOY_USEDEADZONE
+constexpr DWORD kJoyReadFlags = 0x008000FF;  // JOY_RETURNALL | JOY_CAL_READ6
 constexpr ULONG kScanBatch = 20;
 constexpr LONG kScanBatchTimeoutMs = 100;
 
