@@ -23,7 +23,7 @@ const char* const kActionDescriptions[kActionCount] = {
     "Saves the key and button mappings, the control keys and the stick centre to a file.",
     "Loads the settings saved by SaveSetting; raises LoadFailed when the file cannot be opened.",
     "Routes a real pad bit to another button slot, or switches it off with -1.",
-    "Releases every key the pad holds down.",
+    "Sends a key release for each of the 16 button slots, held or not, and clears the keyboard snapshots.",
     "Scans the system's devices again to find which pads are XInput pads.",
     "Takes the stick's present position as its centre.",
     "Enables (1) or disables (0) one pad bit, or all of them with -1.",

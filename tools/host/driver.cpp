@@ -69,7 +69,7 @@ std::string Compare(const std::string& path, const Command& command, const std::
             return path + ":" + std::to_string(expected.line) + ": expected \"" + expected.text + "\" missing";
         }
         if (i >= command.expected.size()) {
-            return path + ":" + std::to_string(command.line) + ": unexpected \"" + output[i] + "\"";
+            return path + ":" + std::to_string(command.line) + ": got \"" + output[i] + "\" unexpected";
         }
         const Expectation& expected = command.expected[i];
         if (expected.text != output[i]) {

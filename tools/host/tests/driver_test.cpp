@@ -55,8 +55,8 @@ TEST_F(Driver, MissingAndUnexpectedOutput)
     const std::string missing = Write("missing.zs", "joystick 0\n=> key down 0x41\n");
     const std::string unexpected = Write("unexpected.zs", "create pad\nruninfo\n");
     EXPECT_EQ(Check({missing, unexpected}), 1);
-    EXPECT_EQ(out.str(), missing + ":2: expected \"key down 0x41\" missing\n" + unexpected + ":2: unexpected \"" +
-                             kRunInfo + "\"\n0 passed, 2 failed\n");
+    EXPECT_EQ(out.str(), missing + ":2: expected \"key down 0x41\" missing\n" + unexpected + ":2: got \"" + kRunInfo +
+                             "\" unexpected\n0 passed, 2 failed\n");
 }
 
 TEST_F(Driver, ParseErrorAndUnreadableFileFailTheirFileOnly)
