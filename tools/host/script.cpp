@@ -26,18 +26,18 @@ constexpr std::int64_t kMaxFrames = 1000000;
 const char* const kKindWords[3] = {"conditions", "actions", "expressions"};
 const char* const kKindNames[3] = {"condition", "action", "expression"};
 
-struct FieldSpec {
+struct FieldRule {
     const char* name;
     Field field;
     std::int64_t low;
     std::int64_t high;
 };
 
-constexpr FieldSpec kJoystickFields[] = {
+constexpr FieldRule kJoystickFields[] = {
     {"vid", kVid, 0, 65535}, {"pid", kPid, 0, 65535}, {"x", kX, 0, 65535},
     {"y", kY, 0, 65535},     {"pov", kPov, 0, 65535}, {"buttons", kButtons, kInt32Min, kUint32Max},
 };
-constexpr FieldSpec kXInputFields[] = {{"lt", kLeftTrigger, 0, 255}, {"rt", kRightTrigger, 0, 255}};
+constexpr FieldRule kXInputFields[] = {{"lt", kLeftTrigger, 0, 255}, {"rt", kRightTrigger, 0, 255}};
 
 struct Word {
     std::string text;
@@ -326,7 +326,7 @@ private:
     }
 
     template <std::size_t N>
-    bool Fields(Command* command, const FieldSpec (&specs)[N])
+    bool Fields(Command* command, const FieldRule (&rules)[N])
     {
         while (More()) {
             const Word& word = words_[next_++];
@@ -335,28 +335,28 @@ private:
                 return Fail("expected name=value, got \"" + word.text + "\"");
             }
             const std::string name = word.text.substr(0, equals);
-            const FieldSpec* spec = nullptr;
-            for (const FieldSpec& candidate : specs) {
+            const FieldRule* rule = nullptr;
+            for (const FieldRule& candidate : rules) {
                 if (name == candidate.name) {
-                    spec = &candidate;
+                    rule = &candidate;
                 }
             }
-            if (spec == nullptr) {
+            if (rule == nullptr) {
                 std::string list;
                 for (std::size_t i = 0; i < N; ++i) {
-                    list += (i == 0 ? "" : ", ") + std::string(specs[i].name);
+                    list += (i == 0 ? "" : ", ") + std::string(rules[i].name);
                 }
                 return Fail("unknown field \"" + name + "\" (fields: " + list + ")");
             }
-            if ((command->fieldMask & (1u << spec->field)) != 0) {
+            if ((command->fieldMask & (1u << rule->field)) != 0) {
                 return Fail("field \"" + name + "\" given twice");
             }
             std::int64_t value = 0;
-            if (!NumberOf(Word{word.text.substr(equals + 1), false}, spec->name, spec->low, spec->high, &value)) {
+            if (!NumberOf(Word{word.text.substr(equals + 1), false}, rule->name, rule->low, rule->high, &value)) {
                 return false;
             }
-            command->fieldMask |= 1u << spec->field;
-            command->fields[spec->field] = static_cast<std::uint32_t>(value);
+            command->fieldMask |= 1u << rule->field;
+            command->fields[rule->field] = static_cast<std::uint32_t>(value);
         }
         return true;
     }
