@@ -80,7 +80,7 @@ HostParam ZANDREL_CALL getInputKeyCode(RunObject*, HostParam)
         return kNoAnswer;
     }
     for (int key = 0; key < kKeyCount; ++key) {
-        if (kCandidateSet.member[key] && (snapshot[key] & 0x80) != 0) {
+        if (kCandidateSet.member[key] && IsKeyDown(snapshot, static_cast<std::uint8_t>(key))) {
             return key;
         }
     }

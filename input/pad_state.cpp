@@ -68,15 +68,18 @@ bool ReadPadState(std::uint32_t joystickId, std::int32_t centerX, std::int32_t c
         return false;
     }
     const PadState directions = DirectionBits(reading, centerX, centerY);
-    const XInputLookup lookup = LookUpXInput(joystickId);
-    if (lookup.position < 0) {
-        *state = ComposePlain(directions, reading.buttons);
-        return true;
+    *state = ComposePad(directions, reading.buttons, LookUpXInput(joystickId).position);
+    return true;
+}
+
+PadState ComposePad(PadState directions, std::uint32_t buttons, std::int32_t xinputIndex)
+{
+    if (xinputIndex < 0) {
+        return ComposePlain(directions, buttons);
     }
     platform::XInputTriggers triggers{};
-    const bool answered = platform::ReadXInputTriggers(static_cast<std::uint32_t>(lookup.position), &triggers) == 0;
-    *state = ComposeXInput(directions, reading.buttons, answered ? &triggers : nullptr);
-    return true;
+    const bool answered = platform::ReadXInputTriggers(static_cast<std::uint32_t>(xinputIndex), &triggers) == 0;
+    return ComposeXInput(directions, buttons, answered ? &triggers : nullptr);
 }
 
 }  // namespace zandrel

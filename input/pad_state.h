@@ -59,6 +59,10 @@ inline PadState ComposeXInput(PadState directions, std::uint32_t buttons, const 
 // alone, whether a device is present or not.
 bool ReadBoundPadIds(std::int32_t padId, platform::JoyIds* ids);
 
+// The plain composition for an index below 0; otherwise reads XInput user index
+// `xinputIndex` (directions alone when it does not answer).
+PadState ComposePad(PadState directions, std::uint32_t buttons, std::int32_t xinputIndex);
+
 // XInputDeviceList lookup of a joystick by its ids.
 struct XInputLookup {
     bool idsRead;           // joyGetDevCapsW succeeded

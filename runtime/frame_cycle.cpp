@@ -58,13 +58,7 @@ bool ReadBoundPad(RunObject& object, PadState* state)
             object.xinputIndex = lookup.position >= 0 ? lookup.position : kNotXInput;
         }
     }
-    if (object.xinputIndex < 0) {
-        *state = ComposePlain(directions, reading.buttons);
-        return true;
-    }
-    platform::XInputTriggers triggers{};
-    const bool answered = platform::ReadXInputTriggers(static_cast<std::uint32_t>(object.xinputIndex), &triggers) == 0;
-    *state = ComposeXInput(directions, reading.buttons, answered ? &triggers : nullptr);
+    *state = ComposePad(directions, reading.buttons, object.xinputIndex);
     return true;
 }
 
