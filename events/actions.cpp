@@ -5,8 +5,8 @@
 #include "events/parameters.h"
 #include "events/routines.h"
 #include "input/pad_state.h"
-#include "input/platform.h"
 #include "input/xinput_devices.h"
+#include "platform/platform.h"
 
 namespace zandrel {
 

@@ -3,7 +3,7 @@
 #include "events/parameters.h"
 #include "events/routines.h"
 #include "input/pad_state.h"
-#include "input/platform.h"
+#include "platform/platform.h"
 
 namespace zandrel {
 

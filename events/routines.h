@@ -1,4 +1,4 @@
-// The event routine tables handed to the host, in code order, each closed by a null entry.
+// The event routines the host calls through the routine tables.
 #pragma once
 
 #include <cstdint>
@@ -14,14 +14,6 @@ using ActionRoutine = std::int32_t(ZANDREL_CALL*)(RunObject* object, std::int32_
 // (the same register on 32-bit Windows; a whole pointer on 64-bit builds).
 using ExpressionRoutine = HostParam(ZANDREL_CALL*)(RunObject* object, HostParam parameters);
 
-constexpr int kConditionCount = 5;
-constexpr int kActionCount = 11;
-constexpr int kExpressionCount = 11;
-
-extern ConditionRoutine const kConditionRoutines[kConditionCount + 1];
-extern ActionRoutine const kActionRoutines[kActionCount + 1];
-extern ExpressionRoutine const kExpressionRoutines[kExpressionCount + 1];
-
 // Conditions (events/conditions.cpp), codes 0..4.
 std::int32_t ZANDREL_CALL PressedKey(RunObject* object, std::int32_t key, std::int32_t);
 std::int32_t ZANDREL_CALL RepeatPressedKey(RunObject* object, std::int32_t key, std::int32_t);
@@ -29,20 +21,19 @@ std::int32_t ZANDREL_CALL PressedButton(RunObject* object, std::int32_t button, 
 std::int32_t ZANDREL_CALL RepeatPressedButton(RunObject* object, std::int32_t button, std::int32_t);
 std::int32_t ZANDREL_CALL LoadFailed(RunObject* object, std::int32_t, std::int32_t);
 
-// Actions (events/actions.cpp; the two settings actions in settings/settings_file.cpp), codes 0..10.
+// Actions (events/actions.cpp), codes 0..10; the two settings actions, 4 and 5, are
+// declared in settings/settings_file.h.
 std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetCFControlKey(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL XInputSetVibration(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetVantor(RunObject* object, std::int32_t, std::int32_t);
-std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int32_t);
-std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetVirtualButton(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL ResetKey(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL ReLoadDeviceList(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL POVZeroIN(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL EnableControl(RunObject* object, std::int32_t, std::int32_t);
 
-// Expressions (events/expressions.cpp; the device name in input/device_name.cpp), codes 0..10.
+// Expressions (events/expressions.cpp; the device name in events/device_name.cpp), codes 0..10.
 HostParam ZANDREL_CALL getDeviceName(RunObject* object, HostParam parameters);
 HostParam ZANDREL_CALL getAnyPadID(RunObject* object, HostParam parameters);
 HostParam ZANDREL_CALL getInputKeyCode(RunObject* object, HostParam parameters);

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "host/host_interface.h"
-#include "runtime/run_object.h"
 
 #define ZANDREL_EXPORT extern "C"
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "input/platform.h"
+#include "platform/platform.h"
 
 namespace zandrel {
 

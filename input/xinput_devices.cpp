@@ -1,6 +1,6 @@
 #include "input/xinput_devices.h"
 
-#include "input/platform.h"
+#include "platform/platform.h"
 
 namespace zandrel {
 

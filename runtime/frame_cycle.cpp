@@ -2,8 +2,9 @@
 
 #include "host/exports.h"
 #include "input/pad_state.h"
-#include "input/platform.h"
 #include "input/xinput_devices.h"
+#include "platform/platform.h"
+#include "runtime/run_object.h"
 
 namespace zandrel {
 

@@ -1,7 +1,8 @@
 #include <cstring>
 
 #include "host/exports.h"
-#include "input/platform.h"
+#include "platform/platform.h"
+#include "runtime/run_object.h"
 
 using zandrel::RunObject;
 

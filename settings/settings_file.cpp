@@ -5,10 +5,9 @@
 #include <string>
 
 #include "events/parameters.h"
-#include "events/routines.h"
 #include "input/pad_state.h"
-#include "input/platform.h"
 #include "input/xinput_devices.h"
+#include "platform/platform.h"
 
 namespace zandrel {
 

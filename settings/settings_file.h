@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "events/routines.h"
 #include "runtime/run_object.h"
 
 namespace zandrel {
@@ -38,5 +39,9 @@ void EncodeSettings(const RunObject& object, std::uint8_t out[kSettingsFileSize]
 // field the end cuts in two keeps its old value). The control keys go to the row of
 // the player just stored, and are dropped when that player is outside 0..3.
 void DecodeSettings(const std::uint8_t* data, std::size_t length, RunObject& object);
+
+// The two settings actions, codes 4 and 5: the file name is their one parameter.
+std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int32_t);
 
 }  // namespace zandrel

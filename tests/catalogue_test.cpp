@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "catalogue_expectations.h"
-#include "host/catalogue.h"
+#include "exports/catalogue.h"
 #include "host/exports.h"
-#include "host/resource_access.h"
-#include "host/resource_access_sim.h"
+#include "platform/resource_access.h"
+#include "platform/resource_access_sim.h"
 
 namespace zandrel {
 namespace {

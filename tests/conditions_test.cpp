@@ -1,6 +1,7 @@
 #include <climits>
 
 #include "event_fixture.h"
+#include "settings/settings_file.h"
 
 namespace zandrel {
 namespace {

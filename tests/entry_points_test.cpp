@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "events/routines.h"
+#include "exports/routine_tables.h"
+#include "exports/run_info.h"
 #include "host/exports.h"
-#include "host/run_info.h"
 
 namespace zandrel {
 namespace {

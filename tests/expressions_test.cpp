@@ -1,7 +1,7 @@
 #include <climits>
 
 #include "event_fixture.h"
-#include "input/device_name.h"
+#include "platform/joystick_key.h"
 
 namespace zandrel {
 namespace {

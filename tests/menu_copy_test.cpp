@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "host/catalogue.h"
-#include "host/resource_access.h"
-#include "host/resource_access_sim.h"
+#include "exports/catalogue.h"
+#include "platform/resource_access.h"
+#include "platform/resource_access_sim.h"
 
 namespace zandrel {
 namespace {

@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-#include "input/utf8.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_guard.h"
 #include "settings_sample.h"

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "events/routines.h"
+#include "exports/routine_tables.h"
 #include "host/exports.h"
 #include "host/host_interface.h"
-#include "input/sim_world.h"
 #include "input/xinput_devices.h"
+#include "platform/sim_world.h"
 #include "runtime/run_object.h"
 
 namespace zandrel::testing {

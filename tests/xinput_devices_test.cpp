@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "input/sim_world.h"
 #include "input/xinput_devices.h"
+#include "platform/sim_world.h"
 #include "test_host.h"
 
 namespace zandrel {

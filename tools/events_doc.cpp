@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "host/catalogue.h"
-#include "host/resource_access.h"
+#include "exports/catalogue.h"
+#include "platform/resource_access.h"
 
 namespace {
 

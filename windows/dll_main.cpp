@@ -2,7 +2,7 @@
 // menu load uses.
 #include <windows.h>
 
-#include "host/resource_access.h"
+#include "platform/resource_access.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {

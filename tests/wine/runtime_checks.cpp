@@ -1,8 +1,8 @@
 // An object's life with no pad present (Wine's winmm knows no joystick) and a
 // device rescan against Wine's own device inventory.
-#include "events/routines.h"
-#include "input/platform.h"
+#include "exports/routine_tables.h"
 #include "input/xinput_devices.h"
+#include "platform/platform.h"
 #include "tests/wine/wine_host.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "exports/run_info.h"
 #include "host/exports.h"
 #include "host/host_interface.h"
-#include "host/run_info.h"
 #include "runtime/run_object.h"
 
 namespace wine_host {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "exports/run_info.h"
 #include "host/exports.h"
-#include "host/run_info.h"
 
 namespace zandrel::host {
 

@@ -1,6 +1,6 @@
 // The native binding: the extension is linked in, its menus are the simulated ones.
-#include "host/resource_access.h"
 #include "input/xinput_devices.h"
+#include "platform/resource_access.h"
 #include "tools/host/extension.h"
 
 namespace zandrel::host {

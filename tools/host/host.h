@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/host_interface.h"
-#include "input/sim_world.h"
+#include "platform/sim_world.h"
 #include "tools/host/extension.h"
 #include "tools/host/script.h"
 

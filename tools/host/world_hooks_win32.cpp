@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
-#include "input/platform.h"
-#include "input/sim_world.h"
+#include "platform/platform.h"
+#include "platform/sim_world.h"
 #include "tools/host/text.h"
 
 namespace zandrel::host {

@@ -1,5 +1,5 @@
 // The native outside world's registry: the simulated world's joystick names.
-#include "input/sim_world.h"
+#include "platform/sim_world.h"
 #include "tools/host/host.h"
 
 namespace zandrel::host {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "input/platform.h"
-#include "input/sim_world.h"
+#include "platform/platform.h"
+#include "platform/sim_world.h"
 #include "tools/host/world_hooks_win32.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "host/catalogue.h"
+#include "exports/catalogue.h"
 
 #include <iterator>
 
-#include "events/routines.h"
-#include "host/resource_access.h"
+#include "exports/routine_tables.h"
+#include "platform/resource_access.h"
 
 namespace zandrel {
 

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "input/platform.h"
+#include "platform/platform.h"
 
 // Exported by winmm but left out of the mingw headers.
 extern "C" MMRESULT WINAPI joyConfigChanged(DWORD flags);

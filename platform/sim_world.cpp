@@ -1,8 +1,8 @@
-#include "input/sim_world.h"
+#include "platform/sim_world.h"
 
 #include <cstring>
 
-#include "input/device_name.h"
+#include "platform/joystick_key.h"
 
 namespace zandrel::sim {
 

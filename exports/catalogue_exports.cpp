@@ -1,6 +1,6 @@
 // The editor's view of the event catalogue.
-#include "host/catalogue.h"
-#include "host/resource_access.h"
+#include "exports/catalogue.h"
+#include "platform/resource_access.h"
 
 using zandrel::EditorServices;
 using zandrel::EventKind;

@@ -1,7 +1,7 @@
 // What each event does, in one line, for the author's reference that
 // tools/events_doc.cpp generates. Indexed by event code.
-#include "events/routines.h"
-#include "host/catalogue.h"
+#include "exports/catalogue.h"
+#include "exports/routine_tables.h"
 
 namespace zandrel {
 

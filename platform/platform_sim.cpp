@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "input/platform.h"
-#include "input/sim_world.h"
-#include "input/utf8.h"
+#include "platform/platform.h"
+#include "platform/sim_world.h"
+#include "platform/utf8.h"
 
 namespace zandrel::platform {
 

@@ -1,4 +1,6 @@
-#include "events/routines.h"
+#include "exports/routine_tables.h"
+
+#include "settings/settings_file.h"
 
 namespace zandrel {
 

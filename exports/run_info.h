@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "events/routines.h"
+#include "exports/routine_tables.h"
 
 namespace zandrel {
 

@@ -1,4 +1,4 @@
-#include "input/utf8.h"
+#include "platform/utf8.h"
 
 namespace zandrel {
 

@@ -2,10 +2,11 @@
 // runtime exports with nothing to do and the editor exports.
 #include <cstring>
 
-#include "events/routines.h"
+#include "exports/routine_tables.h"
+#include "exports/run_info.h"
 #include "host/exports.h"
-#include "host/resource_access.h"
-#include "host/run_info.h"
+#include "platform/resource_access.h"
+#include "runtime/run_object.h"
 
 using zandrel::EditorServices;
 using zandrel::RunObject;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/resource_access.h"
-#include "host/resource_access_sim.h"
+#include "platform/resource_access.h"
+#include "platform/resource_access_sim.h"
 
 namespace zandrel::resources {
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "host/resource_access.h"
+#include "platform/resource_access.h"
 
 namespace zandrel::resources {
 

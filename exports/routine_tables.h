@@ -1,0 +1,16 @@
+// The event routine tables handed to the host, in code order, each closed by a null entry.
+#pragma once
+
+#include "events/routines.h"
+
+namespace zandrel {
+
+constexpr int kConditionCount = 5;
+constexpr int kActionCount = 11;
+constexpr int kExpressionCount = 11;
+
+extern ConditionRoutine const kConditionRoutines[kConditionCount + 1];
+extern ActionRoutine const kActionRoutines[kActionCount + 1];
+extern ExpressionRoutine const kExpressionRoutines[kExpressionCount + 1];
+
+}  // namespace zandrel
