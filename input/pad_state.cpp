@@ -22,16 +22,16 @@ PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX
     const std::int32_t dy = static_cast<std::int32_t>(reading.ypos - static_cast<std::uint32_t>(centerY) -
                                                       static_cast<std::uint32_t>(kAxisCentre));
     PadState bits = 0;
-    if (dx <= -kDeadZone || (reading.buttons & 0x8000u) != 0) {
+    if (dx <= -kDeadZone || (reading.buttons & DirectionButton(PadInput::kLeft)) != 0) {
         bits |= kPadLeft;
     }
-    if (dx >= kDeadZone || (reading.buttons & 0x2000u) != 0) {
+    if (dx >= kDeadZone || (reading.buttons & DirectionButton(PadInput::kRight)) != 0) {
         bits |= kPadRight;
     }
-    if (dy <= -kDeadZone || (reading.buttons & 0x1000u) != 0) {
+    if (dy <= -kDeadZone || (reading.buttons & DirectionButton(PadInput::kUp)) != 0) {
         bits |= kPadUp;
     }
-    if (dy >= kDeadZone || (reading.buttons & 0x4000u) != 0) {
+    if (dy >= kDeadZone || (reading.buttons & DirectionButton(PadInput::kDown)) != 0) {
         bits |= kPadDown;
     }
     const std::uint32_t octant = reading.pov / kHatStep;

@@ -10,10 +10,69 @@ namespace zandrel {
 
 using PadState = std::uint16_t;
 
-constexpr PadState kPadUp = 0x1;
-constexpr PadState kPadDown = 0x2;
-constexpr PadState kPadLeft = 0x4;
-constexpr PadState kPadRight = 0x8;
+// What presses each of the 16 pad bits, on a plain pad and on an XInput pad. The
+// decoder takes its direction bits, direction buttons and trigger bits from these
+// tables, and the pad picture (docs/pad.svg, drawn by tools/pad_picture.cpp) draws them.
+enum class PadInput : std::uint8_t { kUp, kDown, kLeft, kRight, kButton, kLeftTrigger, kRightTrigger };
+
+struct PadBitSource {
+    PadInput input;
+    std::uint8_t button;  // joystick button (1-based) that presses the bit; 0 for none
+};
+
+constexpr int kPadBitCount = 16;
+using PadBitTable = PadBitSource[kPadBitCount];
+
+// A direction is pressed by the stick, the hat or its joystick button.
+constexpr PadBitTable kPlainPadBits = {
+    {PadInput::kUp, 13},    {PadInput::kDown, 15},   {PadInput::kLeft, 16},   {PadInput::kRight, 14},
+    {PadInput::kButton, 1}, {PadInput::kButton, 2},  {PadInput::kButton, 3},  {PadInput::kButton, 4},
+    {PadInput::kButton, 5}, {PadInput::kButton, 6},  {PadInput::kButton, 7},  {PadInput::kButton, 8},
+    {PadInput::kButton, 9}, {PadInput::kButton, 10}, {PadInput::kButton, 11}, {PadInput::kButton, 12},
+};
+
+// Bits 10 and 11 go to the triggers, which the joystick service does not report as
+// buttons; the buttons from 7 up move two bits higher.
+constexpr PadBitTable kXInputPadBits = {
+    {PadInput::kUp, 13},    {PadInput::kDown, 15},  {PadInput::kLeft, 16},       {PadInput::kRight, 14},
+    {PadInput::kButton, 1}, {PadInput::kButton, 2}, {PadInput::kButton, 3},      {PadInput::kButton, 4},
+    {PadInput::kButton, 5}, {PadInput::kButton, 6}, {PadInput::kLeftTrigger, 0}, {PadInput::kRightTrigger, 0},
+    {PadInput::kButton, 7}, {PadInput::kButton, 8}, {PadInput::kButton, 9},      {PadInput::kButton, 10},
+};
+
+// The bit `input` presses in `table` (the first, for a button).
+constexpr PadState BitOf(const PadBitTable& table, PadInput input)
+{
+    for (int bit = 0; bit < kPadBitCount; ++bit) {
+        if (table[bit].input == input) {
+            return static_cast<PadState>(1u << bit);
+        }
+    }
+    return 0;
+}
+
+// The joystick button that presses direction `input` (the same on both kinds of pad).
+constexpr std::uint32_t DirectionButton(PadInput input)
+{
+    for (const PadBitSource& source : kPlainPadBits) {
+        if (source.input == input) {
+            return 1u << (source.button - 1);
+        }
+    }
+    return 0;
+}
+
+constexpr PadState kPadUp = BitOf(kPlainPadBits, PadInput::kUp);
+constexpr PadState kPadDown = BitOf(kPlainPadBits, PadInput::kDown);
+constexpr PadState kPadLeft = BitOf(kPlainPadBits, PadInput::kLeft);
+constexpr PadState kPadRight = BitOf(kPlainPadBits, PadInput::kRight);
+static_assert(kPadUp == 0x1 && kPadDown == 0x2 && kPadLeft == 0x4 && kPadRight == 0x8, "direction bits");
+
+constexpr std::uint32_t kXInputLeftTrigger = BitOf(kXInputPadBits, PadInput::kLeftTrigger);
+constexpr std::uint32_t kXInputRightTrigger = BitOf(kXInputPadBits, PadInput::kRightTrigger);
+// Button bits below the triggers stay; the rest move above the two trigger bits.
+constexpr std::uint32_t kXInputKeptBits = kXInputLeftTrigger - 1;
+static_assert(kXInputRightTrigger == kXInputLeftTrigger << 1, "the trigger bits are neighbours");
 
 constexpr std::int32_t kAxisCentre = 32000;
 constexpr std::int32_t kDeadZone = 13106;
@@ -25,34 +84,69 @@ constexpr std::uint8_t kTriggerThreshold = 30;  // pressed above this
 PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY);
 
 // Joystick buttons 1..12 into bits 4..15, cut to 16 bits.
-inline PadState ComposePlain(PadState directions, std::uint32_t buttons)
+constexpr PadState ComposePlain(PadState directions, std::uint32_t buttons)
 {
     return static_cast<PadState>(directions | (buttons << 4));
 }
 
 // An XInput pad's button word: joystick buttons 7 and up move two bits higher to make
 // room for the triggers in bits 10 and 11. 32-bit, uncut.
-inline std::uint32_t FoldXInput(std::uint32_t shifted, const platform::XInputTriggers& triggers)
+constexpr std::uint32_t FoldXInput(std::uint32_t shifted, const platform::XInputTriggers& triggers)
 {
-    std::uint32_t folded = (shifted & 0x3FFu) | ((shifted & 0xFFFFFC00u) << 2);
+    std::uint32_t folded = (shifted & kXInputKeptBits) | ((shifted & ~kXInputKeptBits) << 2);
     if (triggers.left > kTriggerThreshold) {
-        folded |= 0x400u;
+        folded |= kXInputLeftTrigger;
     }
     if (triggers.right > kTriggerThreshold) {
-        folded |= 0x800u;
+        folded |= kXInputRightTrigger;
     }
     return folded;
 }
 
 // XInput pad: `triggers` null when XInputGetState failed, which leaves the
 // directions alone.
-inline PadState ComposeXInput(PadState directions, std::uint32_t buttons, const platform::XInputTriggers* triggers)
+constexpr PadState ComposeXInput(PadState directions, std::uint32_t buttons, const platform::XInputTriggers* triggers)
 {
     if (triggers == nullptr) {
         return directions;
     }
     return static_cast<PadState>(FoldXInput(directions | (buttons << 4), *triggers));
 }
+
+// Each of the 32 joystick buttons, composed alone, presses exactly the bit its table
+// names, or none when the table names none for it.
+constexpr bool ButtonsLandAsTabled(const PadBitTable& table, bool xinput)
+{
+    constexpr platform::XInputTriggers released{0, 0};
+    for (std::uint32_t button = 1; button <= 32; ++button) {
+        const std::uint32_t mask = 1u << (button - 1);
+        const PadState state = xinput ? ComposeXInput(0, mask, &released) : ComposePlain(0, mask);
+        PadState tabled = 0;
+        for (int bit = 0; bit < kPadBitCount; ++bit) {
+            if (table[bit].input == PadInput::kButton && table[bit].button == button) {
+                tabled = static_cast<PadState>(tabled | (1u << bit));
+            }
+        }
+        if (state != tabled) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ButtonsLandAsTabled(kPlainPadBits, false), "plain pad table");
+
+constexpr bool DirectionsAlike()
+{
+    for (int bit = 0; bit < 4; ++bit) {
+        if (kPlainPadBits[bit].input != kXInputPadBits[bit].input ||
+            kPlainPadBits[bit].button != kXInputPadBits[bit].button) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(DirectionsAlike(), "both kinds of pad take their directions alike");
+static_assert(ButtonsLandAsTabled(kXInputPadBits, true), "XInput pad table");
 
 // wMid/wPid of the joystick an object is bound to; false when they cannot be read.
 // A negative id names no joystick: the system answers id -1 with its registry key

@@ -3,14 +3,13 @@
 //
 //   make_events_doc FILE           write the reference to FILE
 //   make_events_doc --check FILE   exit 1 when FILE differs from what would be written
-#include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
 
 #include "exports/catalogue.h"
 #include "platform/resource_access.h"
+#include "tools/generated_file.h"
 
 namespace {
 
@@ -128,24 +127,9 @@ std::string Reference()
 
 int main(int argc, char** argv)
 {
-    const bool check = argc == 3 && std::string(argv[1]) == "--check";
-    if (argc != 2 && !check) {
-        std::fprintf(stderr, "usage: make_events_doc FILE | make_events_doc --check FILE\n");
+    zandrel::tools::GeneratedFile file;
+    if (!zandrel::tools::ParseGeneratedFileArgs(argc, argv, "make_events_doc", &file)) {
         return 2;
     }
-    const char* path = argv[argc - 1];
-    const std::string reference = Reference();
-    if (check) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream present;
-        present << in.rdbuf();
-        if (present.str() != reference) {
-            std::fprintf(stderr, "%s is out of date: run cmake --build build/native --target events_doc\n", path);
-            return 1;
-        }
-        return 0;
-    }
-    std::ofstream out(path, std::ios::binary);
-    out << reference;
-    return out ? 0 : 1;
+    return zandrel::tools::WriteOrCheck(file, Reference(), "events_doc");
 }

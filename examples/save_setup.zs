@@ -1,0 +1,40 @@
+# Recipe: keep a player's setup from one session to the next.
+controls 0 38 40 37 39 90 88 32 13
+joystick 0 vid=0x046d pid=0xc216
+create pad
+
+# At the start the game loads the player's file. A player who never saved has
+# none: LoadFailed fires, and the game binds the player and pad itself.
+on pad LoadFailed
+action pad LoadSetting "player1-new.cfg"
+=> fired pad LoadFailed
+action pad SetPlayerAndPadID 0 0
+=> rescan
+
+# The player sets things up: the first button fires (X) instead of jumping, the
+# second button is switched off, and the game's own jump key becomes A.
+action pad SetVantor 4 0x58
+action pad SetVirtualButton 5 -1
+action pad SetCFControlKey 0 4 0x41
+# SaveSetting writes it all to one file (68 bytes): player, pad id, the player's
+# control keys, the 16 slot keys, the 16 bit-to-slot routes, the stick centre.
+action pad SaveSetting "player1.cfg"
+destroy pad
+
+# Next session: the game starts with its defaults again, and a new object.
+controls 0 38 40 37 39 90 88 32 13
+create pad
+on pad LoadFailed
+# The file loads: the object is bound again (so it rescans) and plays as saved.
+action pad LoadSetting "player1.cfg"
+=> rescan
+expression pad getPadID
+=> = 0
+expression pad getCFControlKey 0 4
+=> = 65
+joystick 0 buttons=3
+frame
+=> key down 0x58
+joystick 0 buttons=0
+frame
+=> key up 0x58
