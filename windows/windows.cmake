@@ -9,7 +9,8 @@ set_target_properties(zandrel_mfx PROPERTIES OUTPUT_NAME zandrel PREFIX "" SUFFI
 target_link_options(zandrel_mfx PRIVATE -static -static-libgcc -static-libstdc++)
 set_property(SOURCE resources/zandrel.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/resources/texts.inc ${CMAKE_SOURCE_DIR}/resources/menus.inc
-  ${CMAKE_SOURCE_DIR}/resources/pad.bmp ${CMAKE_SOURCE_DIR}/resources/pad_grey.bmp)
+  ${CMAKE_SOURCE_DIR}/resources/pad.bmp ${CMAKE_SOURCE_DIR}/resources/pad_grey.bmp
+  ${ZANDREL_GENERATED_DIR}/zandrel_version.h)
 target_include_directories(zandrel_mfx PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 
 find_program(ZANDREL_OBJDUMP i686-w64-mingw32-objdump REQUIRED)
