@@ -35,4 +35,5 @@ add_test(NAME mfx_lean
   COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${ZANDREL_OBJDUMP} -DADDR2LINE=${ZANDREL_ADDR2LINE}
     -DMFX=$<TARGET_FILE:zandrel_mfx> -DBUDGET=65536 -P ${CMAKE_SOURCE_DIR}/windows/check_lean.cmake)
 
+include(${CMAKE_SOURCE_DIR}/windows/package.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/wine/wine.cmake OPTIONAL)
