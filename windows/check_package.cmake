@@ -3,6 +3,7 @@
 # the zandrel.mfx inside is not the one the build made (an archive left from before).
 # cmake -DARCHIVE=... -DEXPECTED=... -DMFX=... -P check_package.cmake
 cmake_minimum_required(VERSION 3.20)
+include(${CMAKE_CURRENT_LIST_DIR}/list_difference.cmake)
 if(NOT EXISTS ${ARCHIVE})
   message(FATAL_ERROR "${ARCHIVE} missing: run cmake --build <build dir> --target package")
 endif()
@@ -20,16 +21,7 @@ endforeach()
 file(STRINGS ${EXPECTED} expected)
 
 set(errors "")
-foreach(name IN LISTS expected)
-  if(NOT name IN_LIST files)
-    string(APPEND errors "missing: ${name}\n")
-  endif()
-endforeach()
-foreach(name IN LISTS files)
-  if(NOT name IN_LIST expected)
-    string(APPEND errors "unexpected: ${name}\n")
-  endif()
-endforeach()
+zandrel_list_difference(file expected files errors)
 
 get_filename_component(mfx_name ${MFX} NAME)
 if(mfx_name IN_LIST files)
