@@ -9,6 +9,7 @@
 
 #include "platform/resource_access.h"
 #include "platform/resource_access_sim.h"
+#include "zandrel_version.h"
 
 namespace zandrel::resources {
 

@@ -1,26 +1,51 @@
 #!/usr/bin/env bash
 # Installs what the builds and tests need when it is missing (Debian 12, as root).
+#   deps.sh native   the native build, its tests and the demo: cmake, g++, GoogleTest,
+#                    Google Benchmark
+#   deps.sh [all]    everything the test command runs: also clang with libFuzzer, the
+#                    mingw-w64 i686 cross compiler and 32-bit Wine (through qemu where
+#                    the kernel runs no 32-bit programs)
 set -euo pipefail
+set_name=${1:-all}
+case "$set_name" in
+    native | all) ;;
+    *)
+        echo "usage: deps.sh [native|all]" >&2
+        exit 2
+        ;;
+esac
+
+install_packages() {
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "missing packages: $* (run as root to install them)" >&2
+        exit 1
+    fi
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+}
+
 need=()
 command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
-command -v clang++ >/dev/null || need+=(clang)
-# libFuzzer's runtime, for the settings-file fuzzer.
-ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
+if [ "$set_name" = native ]; then
+    if [ ${#need[@]} -gt 0 ]; then
+        install_packages "${need[@]}"
+    fi
+    exit 0
+fi
+
+command -v clang++ >/dev/null || need+=(clang)
+# libFuzzer's runtime, for the fuzz targets.
+ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 command -v i686-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686)
 if ! command -v wine >/dev/null || ! dpkg -s wine32:i386 >/dev/null 2>&1; then
     need+=(wine wine32:i386 wine64)
 fi
 if [ ${#need[@]} -gt 0 ]; then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "missing packages: ${need[*]} (run as root to install them)" >&2
-        exit 1
-    fi
-    dpkg --add-architecture i386
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+    [ "$(id -u)" -ne 0 ] || dpkg --add-architecture i386
+    install_packages "${need[@]}"
 fi
 
 # 32-bit Wine needs the kernel's 32-bit support. Where it is switched off
@@ -31,10 +56,7 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
         echo "this kernel runs no 32-bit programs: run as root to set up qemu-i386 for Wine" >&2
         exit 1
     fi
-    if [ ! -x /usr/bin/qemu-i386-static ]; then
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends qemu-user-static >/dev/null
-    fi
+    [ -x /usr/bin/qemu-i386-static ] || install_packages qemu-user-static
     binfmt=/proc/sys/fs/binfmt_misc
     [ -e "$binfmt/register" ] || mount -t binfmt_misc binfmt_misc "$binfmt"
     if [ ! -e "$binfmt/qemu-i386" ]; then

@@ -42,4 +42,5 @@ echo "== Windows build (mingw-w64 i686)"
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
     -DZANDREL_NATIVE_HOST="$PWD/build/native/tools/host/zandrel-host" >/dev/null
 cmake --build build/windows -j "$jobs"
+cmake --build build/windows --target package
 ctest --test-dir build/windows --output-on-failure

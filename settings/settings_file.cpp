@@ -1,8 +1,9 @@
 #include "settings/settings_file.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <string>
+#include <memory>
 
 #include "events/parameters.h"
 #include "input/pad_state.h"
@@ -52,6 +53,28 @@ std::uint16_t* ControlKeyRow(const RunObject& object, std::int32_t player)
         return nullptr;
     }
     return (*object.header.controlKeys)[player];
+}
+
+// The temporary name lives in memory of its own: a file name has no length limit, and
+// plain malloc keeps the shipped library free of the C++ runtime's allocation pieces.
+struct FreeDeleter {
+    void operator()(char16_t* p) const { std::free(p); }
+};
+using OwnedName = std::unique_ptr<char16_t[], FreeDeleter>;
+
+// `name` followed by kTemporarySuffix; null when memory runs out.
+OwnedName TemporaryName(const char16_t* name)
+{
+    std::size_t length = 0;
+    while (name[length] != 0) {
+        ++length;
+    }
+    OwnedName out(static_cast<char16_t*>(std::malloc(length * sizeof(char16_t) + sizeof kTemporarySuffix)));
+    if (out != nullptr) {
+        std::memcpy(out.get(), name, length * sizeof(char16_t));
+        std::memcpy(out.get() + length, kTemporarySuffix, sizeof kTemporarySuffix);
+    }
+    return out;
 }
 
 const char16_t* FileNameParameter(RunObject& object)
@@ -126,15 +149,15 @@ std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int3
     EncodeSettings(*object, record);
 
     // A save that fails part-way must leave the settings the target held.
-    const std::u16string temporary = std::u16string(name) + kTemporarySuffix;
-    std::FILE* file = platform::OpenSettingsFile(temporary.c_str(), "wb");
+    const OwnedName temporary = TemporaryName(name);
+    std::FILE* file = temporary != nullptr ? platform::OpenSettingsFile(temporary.get(), "wb") : nullptr;
     if (file == nullptr) {
         return 0;
     }
     const bool written = std::fwrite(record, 1, sizeof record, file) == sizeof record;
     const bool closed = std::fclose(file) == 0;
-    if (!written || !closed || !platform::ReplaceSettingsFile(temporary.c_str(), name)) {
-        platform::RemoveSettingsFile(temporary.c_str());
+    if (!written || !closed || !platform::ReplaceSettingsFile(temporary.get(), name)) {
+        platform::RemoveSettingsFile(temporary.get());
     }
     return 0;
 }

@@ -5,16 +5,35 @@ enable_language(RC)
 add_library(zandrel_mfx SHARED windows/dll_main.cpp windows/zandrel.def resources/zandrel.rc)
 target_link_libraries(zandrel_mfx PRIVATE zandrel_core)
 set_target_properties(zandrel_mfx PROPERTIES OUTPUT_NAME zandrel PREFIX "" SUFFIX ".mfx")
-# Users have no libstdc++, libgcc or winpthread DLL: link them in.
+target_compile_options(zandrel_mfx PRIVATE -fno-exceptions -fno-rtti -g)
+# Users have no libstdc++, libgcc or winpthread DLL: link in the little of them it uses.
 target_link_options(zandrel_mfx PRIVATE -static -static-libgcc -static-libstdc++)
 set_property(SOURCE resources/zandrel.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/resources/texts.inc ${CMAKE_SOURCE_DIR}/resources/menus.inc
-  ${CMAKE_SOURCE_DIR}/resources/pad.bmp ${CMAKE_SOURCE_DIR}/resources/pad_grey.bmp)
+  ${CMAKE_SOURCE_DIR}/resources/pad.bmp ${CMAKE_SOURCE_DIR}/resources/pad_grey.bmp
+  ${ZANDREL_GENERATED_DIR}/zandrel_version.h)
 target_include_directories(zandrel_mfx PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 
+# The shipped file is the stripped one, in place, so every test runs against it; its
+# debug information moves to zandrel.mfx.debug beside it, which the debug link names.
+find_program(ZANDREL_OBJCOPY i686-w64-mingw32-objcopy REQUIRED)
+add_custom_command(TARGET zandrel_mfx POST_BUILD
+  COMMAND ${ZANDREL_OBJCOPY} --only-keep-debug $<TARGET_FILE_NAME:zandrel_mfx> $<TARGET_FILE_NAME:zandrel_mfx>.debug
+  COMMAND ${ZANDREL_OBJCOPY} --strip-all --add-gnu-debuglink=$<TARGET_FILE_NAME:zandrel_mfx>.debug
+          $<TARGET_FILE_NAME:zandrel_mfx>
+  WORKING_DIRECTORY $<TARGET_FILE_DIR:zandrel_mfx>
+  VERBATIM)
+
 find_program(ZANDREL_OBJDUMP i686-w64-mingw32-objdump REQUIRED)
+find_program(ZANDREL_ADDR2LINE i686-w64-mingw32-addr2line REQUIRED)
 add_test(NAME mfx_exports_and_imports
   COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${ZANDREL_OBJDUMP} -DMFX=$<TARGET_FILE:zandrel_mfx>
     -DEXPECTED=${CMAKE_SOURCE_DIR}/windows/expected_exports.txt -P ${CMAKE_SOURCE_DIR}/windows/check_exports.cmake)
+# At most 64 KB, no debug information inside, and an export's address found in the
+# source through the debug link.
+add_test(NAME mfx_lean
+  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${ZANDREL_OBJDUMP} -DADDR2LINE=${ZANDREL_ADDR2LINE}
+    -DMFX=$<TARGET_FILE:zandrel_mfx> -DBUDGET=65536 -P ${CMAKE_SOURCE_DIR}/windows/check_lean.cmake)
 
+include(${CMAKE_SOURCE_DIR}/windows/package.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/wine/wine.cmake OPTIONAL)

@@ -1,6 +1,7 @@
 // The resources the host reads itself: strings 1 and 2, the bitmaps, the raw data
 // and the version block.
 #include "tests/wine/wine_host.h"
+#include "zandrel_version.h"
 
 namespace {
 
@@ -59,18 +60,20 @@ WINE_CHECK_GROUP(HostReadResources)
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     if (EXPECT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length))) {
-        EXPECT_SAME(0x00010000ul, fixed->dwFileVersionMS);
-        EXPECT_SAME(0ul, fixed->dwFileVersionLS);
-        EXPECT_SAME(0x00010000ul, fixed->dwProductVersionMS);
-        EXPECT_SAME(0ul, fixed->dwProductVersionLS);
+        constexpr unsigned long kMs = (ZANDREL_VERSION_MAJOR << 16) | ZANDREL_VERSION_MINOR;
+        constexpr unsigned long kLs = ZANDREL_VERSION_PATCH << 16;
+        EXPECT_SAME(kMs, fixed->dwFileVersionMS);
+        EXPECT_SAME(kLs, fixed->dwFileVersionLS);
+        EXPECT_SAME(kMs, fixed->dwProductVersionMS);
+        EXPECT_SAME(kLs, fixed->dwProductVersionLS);
     }
     const struct {
         const wchar_t* key;
         const char16_t* value;
     } values[] = {
         {L"\\StringFileInfo\\040904B0\\FileDescription", u"zandrel Object"},
-        {L"\\StringFileInfo\\040904B0\\FileVersion", u"1.0.0.0"},
-        {L"\\StringFileInfo\\040904B0\\ProductVersion", u"1.0.0.0"},
+        {L"\\StringFileInfo\\040904B0\\FileVersion", u"" ZANDREL_VERSION ".0"},
+        {L"\\StringFileInfo\\040904B0\\ProductVersion", u"" ZANDREL_VERSION ".0"},
     };
     for (const auto& v : values) {
         wchar_t* text = nullptr;
