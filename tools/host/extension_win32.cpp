@@ -92,7 +92,7 @@ bool Load(Extension* e, std::string* error)
            Find(module, "GetActionTitle", &e->GetActionTitle, error) &&
            Find(module, "GetExpressionTitle", &e->GetExpressionTitle, error) &&
            Find(module, "GetExpressionParam", &e->GetExpressionParam, error) &&
-           HookWorldImports(module, e->realInventory, error);
+           HookWorldImports(module, e->realInventory ? kRealInventory : 0u, error);
 }
 
 void Unload(Extension* e)
