@@ -44,7 +44,6 @@ cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAK
     -DZANDREL_NATIVE_HOST="$PWD/build/native/tools/host/zandrel-host" >/dev/null
 cmake --build build/windows -j "$jobs"
 wine_start=$SECONDS
-# One at a time: the Wine tests share the prefix's registry (see tests/wine/wine.cmake).
 ctest --test-dir build/windows --output-on-failure
 echo "== Windows stage: $((SECONDS - windows_start)) s (Wine tests $((SECONDS - wine_start)) s)"
 echo "== every test passed in $SECONDS s"

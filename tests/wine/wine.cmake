@@ -23,8 +23,8 @@ if(ZANDREL_WINE)
   set(ZANDREL_WINE_ENV ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all)
   # One Wine server for the whole stage, started before the first Wine test and
   # stopped after the last: each test then finds the prefix made and Wine's
-  # services running. The tests share the prefix's registry, so they run one at
-  # a time.
+  # services running. The tests share the prefix's registry, so they hold the
+  # lock "wineprefix" and run one at a time, also under ctest -j.
   add_test(NAME wine_server_start COMMAND ${ZANDREL_WINE_ENV} sh ${CMAKE_SOURCE_DIR}/tests/wine/wine_server.sh start)
   add_test(NAME wine_server_stop COMMAND ${ZANDREL_WINE_ENV} sh ${CMAKE_SOURCE_DIR}/tests/wine/wine_server.sh stop)
   set_tests_properties(wine_server_start PROPERTIES FIXTURES_SETUP wine_server TIMEOUT 900)
@@ -33,5 +33,5 @@ if(ZANDREL_WINE)
   add_test(NAME wine_host_checks COMMAND ${ZANDREL_WINE_ENV} ${ZANDREL_WINE} $<TARGET_FILE:zandrel_wine_host>
                                          $<TARGET_FILE:zandrel_mfx>)
   set_tests_properties(wine_host_checks PROPERTIES TIMEOUT 900 FAIL_REGULAR_EXPRESSION "[1-9][0-9]* failed"
-                                                   FIXTURES_REQUIRED wine_server)
+                                                   FIXTURES_REQUIRED wine_server RESOURCE_LOCK wineprefix)
 endif()
