@@ -9,8 +9,11 @@ start)
     mkdir -p "$WINEPREFIX"
     # Daemons: none of them may hold the test's output open.
     wineserver -p </dev/null >/dev/null 2>&1
-    # Creates or updates the prefix (minutes the first time) and starts the services.
-    wine wineboot </dev/null >/dev/null 2>&1
+    # Creates or updates the prefix (minutes the first time) and starts the services,
+    # with the 64-bit loader where there is one: no 32-bit code runs for it.
+    loader=wine
+    [ -x /usr/lib/wine/wine64 ] && loader=/usr/lib/wine/wine64
+    "$loader" wineboot </dev/null >/dev/null 2>&1
     echo "Wine server and prefix ready: $WINEPREFIX"
     ;;
 stop)

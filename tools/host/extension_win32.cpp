@@ -136,6 +136,8 @@ bool BindExtension(const std::string& libraryPath, Extension* extension, std::st
 // its device list is empty as after the first load.
 bool ResetExtension(Extension* extension, std::string* error)
 {
+    // The key releases of the file before, sent as its objects went, are not this file's.
+    PumpKeyWindow(nullptr);
     Unload(extension);
     return Load(extension, error);
 }
