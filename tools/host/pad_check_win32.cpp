@@ -149,25 +149,23 @@ int ListPads(const std::string& library, std::ostream& out)
     }
     for (std::size_t i = 0; status == 0 && i < answering.size(); ++i) {
         // Bound and read once by the extension itself: ids, XInput lookup and name.
+        // One script, since a script names only the objects it creates; the host
+        // destroys them when it ends.
         const std::string id = std::to_string(answering[i]);
+        const std::string object = "pad" + id;
         std::vector<std::string> output;
-        if (!Run(*host, "create pad\naction pad SetPlayerAndPadID 0 " + id + "\nframe\n", &output, out)) {
+        const std::string script = "create " + object + "\naction " + object + " SetPlayerAndPadID 0 " + id +
+                                   "\nframe\nexpression " + object + " getDeviceName 0\n";
+        const RunObject* record = nullptr;
+        if (!Run(*host, script, &output, out) || (record = host->Record(object)) == nullptr) {
             status = 1;
             break;
         }
-        const RunObject* record = host->Record("pad");
-        if (record == nullptr) {
-            status = 1;
-            break;
-        }
-        output.clear();
-        Run(*host, "expression pad getDeviceName 0\n", &output, out);
         const std::vector<std::string> name = AnswerLines(output);
         out << "joystick " << id << ": vid " << Hex(record->vid, 4) << " pid " << Hex(record->pid, 4) << ", name "
             << (name.empty() ? "?" : name[0]) << ", "
             << (record->xinputIndex >= 0 ? "XInput pad " + std::to_string(record->xinputIndex) : "not an XInput pad")
             << "\n";
-        Run(*host, "destroy pad\n", &output, out);
     }
     host.reset();
     UnbindExtension(&extension);
