@@ -38,9 +38,13 @@ if ! build/fuzz/tools/host/fuzz/zandrel_script_fuzzer -max_total_time=20 -max_le
 fi
 grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/script-fuzz.log
 
-echo "== Windows build (mingw-w64 i686)"
+echo "== Windows build (mingw-w64 i686) and Wine tests"
+windows_start=$SECONDS
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
     -DZANDREL_NATIVE_HOST="$PWD/build/native/tools/host/zandrel-host" >/dev/null
 cmake --build build/windows -j "$jobs"
 cmake --build build/windows --target package
+wine_start=$SECONDS
 ctest --test-dir build/windows --output-on-failure
+echo "== Windows stage: $((SECONDS - windows_start)) s (Wine tests $((SECONDS - wine_start)) s)"
+echo "== every test passed in $SECONDS s"

@@ -8,16 +8,30 @@ add_executable(zandrel_wine_host
   ${CMAKE_SOURCE_DIR}/tests/wine/catalogue_checks.cpp
   ${CMAKE_SOURCE_DIR}/tests/wine/resource_checks.cpp
   ${CMAKE_SOURCE_DIR}/tests/wine/settings_checks.cpp
+  ${CMAKE_SOURCE_DIR}/tests/wine/inventory_checks.cpp
+  # The reference host's simulated inventory, checked under the real scan.
+  ${CMAKE_SOURCE_DIR}/tools/host/world_hooks_win32.cpp
+  ${CMAKE_SOURCE_DIR}/platform/sim_world.cpp
 )
-# The linked-in core serves the check that reads the device inventory directly.
+# The linked-in core serves the checks that scan a device inventory directly.
 target_link_libraries(zandrel_wine_host PRIVATE zandrel_core version gdi32)
 target_link_options(zandrel_wine_host PRIVATE -static -static-libgcc -static-libstdc++)
 add_dependencies(zandrel_wine_host zandrel_mfx)
 
 find_program(ZANDREL_WINE wine)
 if(ZANDREL_WINE)
-  add_test(NAME wine_host_checks
-    COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all
-      ${ZANDREL_WINE} $<TARGET_FILE:zandrel_wine_host> $<TARGET_FILE:zandrel_mfx>)
-  set_tests_properties(wine_host_checks PROPERTIES TIMEOUT 900 FAIL_REGULAR_EXPRESSION "[1-9][0-9]* failed")
+  set(ZANDREL_WINE_ENV ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all)
+  # One Wine server for the whole stage, started before the first Wine test and
+  # stopped after the last: each test then finds the prefix made and Wine's
+  # services running. The tests share the prefix's registry, so they hold the
+  # lock "wineprefix" and run one at a time, also under ctest -j.
+  add_test(NAME wine_server_start COMMAND ${ZANDREL_WINE_ENV} sh ${CMAKE_SOURCE_DIR}/tests/wine/wine_server.sh start)
+  add_test(NAME wine_server_stop COMMAND ${ZANDREL_WINE_ENV} sh ${CMAKE_SOURCE_DIR}/tests/wine/wine_server.sh stop)
+  set_tests_properties(wine_server_start PROPERTIES FIXTURES_SETUP wine_server TIMEOUT 900)
+  set_tests_properties(wine_server_stop PROPERTIES FIXTURES_CLEANUP wine_server)
+
+  add_test(NAME wine_host_checks COMMAND ${ZANDREL_WINE_ENV} ${ZANDREL_WINE} $<TARGET_FILE:zandrel_wine_host>
+                                         $<TARGET_FILE:zandrel_mfx>)
+  set_tests_properties(wine_host_checks PROPERTIES TIMEOUT 900 FAIL_REGULAR_EXPRESSION "[1-9][0-9]* failed"
+                                                   FIXTURES_REQUIRED wine_server RESOURCE_LOCK wineprefix)
 endif()

@@ -6,6 +6,10 @@
 #include "tools/host/host.h"
 #include "tools/host/script.h"
 #include "tools/host/text.h"
+#if defined(_WIN32)
+#include "tools/host/pad_check_win32.h"
+#include "tools/host/world_hooks_win32.h"
+#endif
 
 namespace zandrel::host {
 
@@ -103,9 +107,104 @@ std::string CheckOne(Extension& extension, const std::string& path)
 int Usage(std::ostream& err, const std::string& problem)
 {
     err << "zandrel-host: " << problem << "\n"
-        << "usage: zandrel-host [--mfx PATH] run FILE\n"
-        << "       zandrel-host [--mfx PATH] check FILE...\n";
+        << "usage: zandrel-host [--mfx PATH] [--real-inventory | --real-keyboard] run FILE\n"
+        << "       zandrel-host [--mfx PATH] [--real-inventory | --real-keyboard] check FILE...\n"
+        << "       zandrel-host [--mfx PATH] pads\n"
+        << "       zandrel-host [--mfx PATH] live [--pad N] [--frames N]\n"
+        << "       (the options, pads and live are the Windows build's; command lines joined\n"
+        << "       by -- run one after another in one process)\n";
     return kUsageError;
+}
+
+// A decimal count 0..1000000.
+bool ParseCount(const std::string& text, int* value)
+{
+    if (text.empty() || text.size() > 7 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    *value = std::stoi(text);
+    return *value <= 1000000;
+}
+
+// The pad checker's modes: pads takes nothing, live --pad N and --frames N.
+int PadChecker(const std::string& mode, const std::string& library, const std::vector<std::string>& rest,
+               std::ostream& out, std::ostream& err)
+{
+    int pad = 0;
+    int frames = -1;  // until Ctrl+C
+    for (std::size_t i = 0; i < rest.size(); i += 2) {
+        const bool known = mode == "live" && (rest[i] == "--pad" || rest[i] == "--frames");
+        if (!known) {
+            return Usage(err, mode + " does not take \"" + rest[i] + "\"");
+        }
+        int* target = rest[i] == "--pad" ? &pad : &frames;
+        if (i + 1 >= rest.size() || !ParseCount(rest[i + 1], target) || (target == &pad && pad > 15)) {
+            return Usage(err, rest[i] + (target == &pad ? " needs a joystick id 0..15" : " needs a count"));
+        }
+    }
+#if defined(_WIN32)
+    return mode == "pads" ? ListPads(library, out) : WatchPad(library, pad, frames, out);
+#else
+    (void)library;
+    (void)out;
+    return Usage(err, mode + " is for the Windows build: it reads the system's own pads");
+#endif
+}
+
+// One command line of a chain.
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    std::size_t next = 0;
+    std::string library;
+    unsigned realWorld = 0;
+    while (next < arguments.size() && arguments[next].rfind("--", 0) == 0) {
+        const std::string& option = arguments[next++];
+#if defined(_WIN32)
+        if (option == "--mfx") {
+            if (next >= arguments.size()) {
+                return Usage(err, "--mfx needs a path");
+            }
+            library = arguments[next++];
+            continue;
+        }
+        if (option == "--real-inventory" || option == "--real-keyboard") {
+            realWorld = option == "--real-inventory" ? kRealInventory : kRealKeyStrokes | kRealKeyboardState;
+            continue;
+        }
+#else
+        if (option == "--mfx" || option == "--real-inventory" || option == "--real-keyboard") {
+            return Usage(err, option + " is for the Windows build; this host links the extension");
+        }
+#endif
+        return Usage(err, "unknown option \"" + option + "\"");
+    }
+    if (next >= arguments.size()) {
+        return Usage(err, "missing mode");
+    }
+    const std::string mode = arguments[next++];
+    const std::vector<std::string> files(arguments.begin() + static_cast<std::ptrdiff_t>(next), arguments.end());
+    if (mode == "pads" || mode == "live") {
+        if (realWorld != 0) {
+            return Usage(err, mode + " always uses the real pads, inventory and keyboard");
+        }
+        return PadChecker(mode, library, files, out, err);
+    }
+    if (mode != "run" && mode != "check") {
+        return Usage(err, "unknown mode \"" + mode + "\"");
+    }
+    if (files.empty() || (mode == "run" && files.size() != 1)) {
+        return Usage(err, mode == "run" ? "run takes one FILE" : "check takes at least one FILE");
+    }
+    Extension extension;
+    extension.realWorld = realWorld;
+    std::string error;
+    if (!BindExtension(library, &extension, &error)) {
+        err << "zandrel-host: " << error << "\n";
+        return 1;
+    }
+    const int status = mode == "run" ? RunScript(extension, files[0], out, err) : CheckScripts(extension, files, out);
+    UnbindExtension(&extension);
+    return status;
 }
 
 }  // namespace
@@ -159,52 +258,21 @@ int CheckScripts(Extension& extension, const std::vector<std::string>& paths, st
     return failed == 0 ? 0 : 1;
 }
 
+// Command lines joined by "--" share one process: under Wine a process is slow
+// to start. The status is the highest of theirs.
 int HostMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
-    std::size_t next = 0;
-    std::string library;
-    bool realInventory = false;
-    while (next < arguments.size() && arguments[next].rfind("--", 0) == 0) {
-        const std::string& option = arguments[next++];
-#if defined(_WIN32)
-        if (option == "--mfx") {
-            if (next >= arguments.size()) {
-                return Usage(err, "--mfx needs a path");
-            }
-            library = arguments[next++];
+    int status = 0;
+    std::vector<std::string> line;
+    for (std::size_t i = 0; i <= arguments.size(); ++i) {
+        if (i < arguments.size() && arguments[i] != "--") {
+            line.push_back(arguments[i]);
             continue;
         }
-        if (option == "--real-inventory") {
-            realInventory = true;
-            continue;
-        }
-#else
-        if (option == "--mfx" || option == "--real-inventory") {
-            return Usage(err, option + " is for the Windows build; this host links the extension");
-        }
-#endif
-        return Usage(err, "unknown option \"" + option + "\"");
+        status = std::max(status, RunCommandLine(line, out, err));
+        out.flush();
+        line.clear();
     }
-    if (next >= arguments.size()) {
-        return Usage(err, "missing mode");
-    }
-    const std::string mode = arguments[next++];
-    const std::vector<std::string> files(arguments.begin() + static_cast<std::ptrdiff_t>(next), arguments.end());
-    if (mode != "run" && mode != "check") {
-        return Usage(err, "unknown mode \"" + mode + "\"");
-    }
-    if (files.empty() || (mode == "run" && files.size() != 1)) {
-        return Usage(err, mode == "run" ? "run takes one FILE" : "check takes at least one FILE");
-    }
-    Extension extension;
-    extension.realInventory = realInventory;
-    std::string error;
-    if (!BindExtension(library, &extension, &error)) {
-        err << "zandrel-host: " << error << "\n";
-        return 1;
-    }
-    const int status = mode == "run" ? RunScript(extension, files[0], out, err) : CheckScripts(extension, files, out);
-    UnbindExtension(&extension);
     return status;
 }
 

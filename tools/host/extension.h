@@ -54,13 +54,15 @@ struct Extension {
     // Reads a menu the extension handed over, then frees it (it is the caller's).
     bool (*ReadAndFreeMenu)(MenuHandle menu, std::vector<MenuItem>* items) = nullptr;
 
-    // Called after every command with its output (the Windows build reports what
-    // the simulated device inventory saw there).
+    // Called after every command, and after every frame of a `frame N`, with the
+    // output so far (the Windows build reports what the simulated device inventory
+    // saw, and what its own window received when the keyboard is real).
     void (*AfterCommand)(std::vector<std::string>* output) = nullptr;
+    void (*AfterFrame)(std::vector<std::string>* output) = nullptr;
 
-    void* module = nullptr;      // the loaded library (Windows build)
-    std::string libraryPath;     // where it was loaded from (Windows build)
-    bool realInventory = false;  // scans ask the system's own inventory (Windows build)
+    void* module = nullptr;   // the loaded library (Windows build)
+    std::string libraryPath;  // where it was loaded from (Windows build)
+    unsigned realWorld = 0;   // import groups left to the system (Windows build, RealWorld bits)
 };
 
 // Binds the extension: `libraryPath` is the Windows build's library, empty for the

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "tools/host/extension.h"
+#include "tools/host/key_window_win32.h"
 #include "tools/host/text.h"
 #include "tools/host/world_hooks_win32.h"
 
@@ -92,7 +93,14 @@ bool Load(Extension* e, std::string* error)
            Find(module, "GetActionTitle", &e->GetActionTitle, error) &&
            Find(module, "GetExpressionTitle", &e->GetExpressionTitle, error) &&
            Find(module, "GetExpressionParam", &e->GetExpressionParam, error) &&
-           HookWorldImports(module, e->realInventory, error);
+           HookWorldImports(module, e->realWorld, error);
+}
+
+// The key window's messages first: a stroke the command sent is part of its output.
+void AfterCommand(std::vector<std::string>* output)
+{
+    PumpKeyWindow(output);
+    ReportInventoryLeaks(output);
 }
 
 void Unload(Extension* e)
@@ -109,9 +117,16 @@ bool BindExtension(const std::string& libraryPath, Extension* extension, std::st
 {
     extension->libraryPath = libraryPath;
     extension->ReadAndFreeMenu = &ReadAndFreeMenu;
-    extension->AfterCommand = &ReportInventoryLeaks;
+    extension->AfterCommand = &AfterCommand;
+    // Real strokes need a window of the host's own to arrive in, pumped between frames.
+    if ((extension->realWorld & kRealKeyStrokes) != 0) {
+        extension->AfterFrame = &PumpKeyWindow;
+        if (!OpenKeyWindow(error)) {
+            return false;
+        }
+    }
     if (!Load(extension, error)) {
-        Unload(extension);
+        UnbindExtension(extension);
         return false;
     }
     return true;
@@ -121,6 +136,8 @@ bool BindExtension(const std::string& libraryPath, Extension* extension, std::st
 // its device list is empty as after the first load.
 bool ResetExtension(Extension* extension, std::string* error)
 {
+    // The key releases of the file before, sent as its objects went, are not this file's.
+    PumpKeyWindow(nullptr);
     Unload(extension);
     return Load(extension, error);
 }
@@ -128,6 +145,7 @@ bool ResetExtension(Extension* extension, std::string* error)
 void UnbindExtension(Extension* extension)
 {
     Unload(extension);
+    CloseKeyWindow();
 }
 
 }  // namespace zandrel::host

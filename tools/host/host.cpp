@@ -290,6 +290,9 @@ void Host::Execute(const Command& command, std::vector<std::string>* output)
                 for (std::size_t i = 0; i < objects_.size(); ++i) {
                     extension_.HandleRunObject(objects_[i].object);
                 }
+                if (extension_.AfterFrame != nullptr) {
+                    extension_.AfterFrame(output_);
+                }
             }
             break;
         case Op::Action:

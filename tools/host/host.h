@@ -38,6 +38,13 @@ public:
 
     void Execute(const Command& command, std::vector<std::string>* output);
 
+    // The record of the live object `name`, or null.
+    const RunObject* Record(const std::string& name)
+    {
+        const LiveObject* live = Find(name);
+        return live == nullptr ? nullptr : live->object;
+    }
+
 private:
     struct HostEditor {
         EditorServices services;  // first, so the extension's pointer leads back here

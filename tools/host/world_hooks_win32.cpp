@@ -324,19 +324,19 @@ HRESULT WINAPI HostCoSetProxyBlanket(IUnknown* proxy, DWORD authn, DWORD authz, 
 struct Replacement {
     const char* name;
     void* function;
-    bool inventory;  // left alone when scans ask the system's own inventory
+    RealWorld group;
 };
 
 const Replacement kReplacements[] = {
-    {"joyGetPosEx", reinterpret_cast<void*>(&HostJoyGetPosEx), false},
-    {"joyGetDevCapsW", reinterpret_cast<void*>(&HostJoyGetDevCapsW), false},
-    {"joyConfigChanged", reinterpret_cast<void*>(&HostJoyConfigChanged), false},
-    {"XInputGetState", reinterpret_cast<void*>(&HostXInputGetState), false},
-    {"XInputSetState", reinterpret_cast<void*>(&HostXInputSetState), false},
-    {"keybd_event", reinterpret_cast<void*>(&HostKeybdEvent), false},
-    {"GetKeyboardState", reinterpret_cast<void*>(&HostGetKeyboardState), false},
-    {"CoCreateInstance", reinterpret_cast<void*>(&HostCoCreateInstance), true},
-    {"CoSetProxyBlanket", reinterpret_cast<void*>(&HostCoSetProxyBlanket), true},
+    {"joyGetPosEx", reinterpret_cast<void*>(&HostJoyGetPosEx), kRealPads},
+    {"joyGetDevCapsW", reinterpret_cast<void*>(&HostJoyGetDevCapsW), kRealPads},
+    {"joyConfigChanged", reinterpret_cast<void*>(&HostJoyConfigChanged), kRealPads},
+    {"XInputGetState", reinterpret_cast<void*>(&HostXInputGetState), kRealPads},
+    {"XInputSetState", reinterpret_cast<void*>(&HostXInputSetState), kRealPads},
+    {"keybd_event", reinterpret_cast<void*>(&HostKeybdEvent), kRealKeyStrokes},
+    {"GetKeyboardState", reinterpret_cast<void*>(&HostGetKeyboardState), kRealKeyboardState},
+    {"CoCreateInstance", reinterpret_cast<void*>(&HostCoCreateInstance), kRealInventory},
+    {"CoSetProxyBlanket", reinterpret_cast<void*>(&HostCoSetProxyBlanket), kRealInventory},
 };
 
 bool WriteSlot(IMAGE_THUNK_DATA* slot, void* function)
@@ -352,7 +352,7 @@ bool WriteSlot(IMAGE_THUNK_DATA* slot, void* function)
 
 }  // namespace
 
-bool HookWorldImports(HMODULE library, bool realInventory, std::string* error)
+bool HookWorldImports(HMODULE library, unsigned real, std::string* error)
 {
     FillVtables();
     // A fresh library: whatever an earlier one leaked was reported with it.
@@ -376,6 +376,7 @@ bool HookWorldImports(HMODULE library, bool realInventory, std::string* error)
         }
         auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + descriptor->OriginalFirstThunk);
         auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + descriptor->FirstThunk);
+        const HMODULE system = GetModuleHandleA(reinterpret_cast<const char*>(base + descriptor->Name));
         for (; name->u1.AddressOfData != 0; ++name, ++slot) {
             if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) {
                 continue;
@@ -383,11 +384,16 @@ bool HookWorldImports(HMODULE library, bool realInventory, std::string* error)
             const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
             for (std::size_t r = 0; r < sizeof kReplacements / sizeof kReplacements[0]; ++r) {
                 const Replacement& replacement = kReplacements[r];
-                if (std::strcmp(reinterpret_cast<const char*>(byName->Name), replacement.name) != 0 ||
-                    (realInventory && replacement.inventory)) {
+                const char* importName = reinterpret_cast<const char*>(byName->Name);
+                if (std::strcmp(importName, replacement.name) != 0) {
                     continue;
                 }
-                if (!WriteSlot(slot, replacement.function)) {
+                void* function = replacement.function;
+                if ((real & replacement.group) != 0) {
+                    function =
+                        system == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(system, importName));
+                }
+                if (function == nullptr || !WriteSlot(slot, function)) {
                     *error = std::string("cannot rewrite the import of ") + replacement.name;
                     return false;
                 }
@@ -396,7 +402,7 @@ bool HookWorldImports(HMODULE library, bool realInventory, std::string* error)
         }
     }
     for (std::size_t r = 0; r < sizeof kReplacements / sizeof kReplacements[0]; ++r) {
-        if (!found[r] && !(realInventory && kReplacements[r].inventory)) {
+        if (!found[r] && (real & kReplacements[r].group) == 0) {
             *error = std::string("the library does not import ") + kReplacements[r].name;
             return false;
         }

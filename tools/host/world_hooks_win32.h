@@ -10,9 +10,18 @@
 
 namespace zandrel::host {
 
-// Rewrites the library's import address table. With `realInventory` the COM
-// imports are left alone and scans ask the system's own device inventory.
-bool HookWorldImports(HMODULE library, bool realInventory, std::string* error);
+// Groups of imports that can be left to the system.
+enum RealWorld : unsigned {
+    kRealPads = 1,           // joystick and XInput
+    kRealInventory = 2,      // the COM device inventory
+    kRealKeyStrokes = 4,     // keybd_event
+    kRealKeyboardState = 8,  // GetKeyboardState
+};
+
+// Rewrites the library's import address table: the imports of every group not in
+// `real` (RealWorld bits) go to the simulated world, those of the groups in it to
+// the system's own functions, so a later call can undo an earlier one.
+bool HookWorldImports(HMODULE library, unsigned real, std::string* error);
 
 // Appends a line for every simulated inventory object still referenced: a scan
 // must release all it acquired before it returns.

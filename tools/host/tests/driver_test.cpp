@@ -115,6 +115,18 @@ TEST_F(Driver, CommandLineCheckExitsOneOnAFailingFile)
     EXPECT_EQ(out.str(), "1 passed, 0 failed\n");
 }
 
+TEST_F(Driver, CommandLinesJoinedByDashesRunInTurnAndTheWorstStatusCounts)
+{
+    const std::string good = Write("chain_good.zs", "frame\n");
+    const std::string wrong = Write("chain_wrong.zs", "create pad\nexpression pad getPadID\n=> = 0\n");
+    std::ostringstream err;
+    EXPECT_EQ(HostMain({"check", wrong, "--", "check", good}, out, err), 1);
+    EXPECT_EQ(out.str(), wrong + ":3: expected \"= 0\" got \"= -1\"\n0 passed, 1 failed\n1 passed, 0 failed\n");
+    out.str("");
+    EXPECT_EQ(HostMain({"check", good, "--", "pads", "--", "check", good}, out, err), 2);
+    EXPECT_EQ(out.str(), "1 passed, 0 failed\n1 passed, 0 failed\n");
+}
+
 struct Usage {
     std::vector<std::string> arguments;
     const char* problem;
@@ -131,14 +143,19 @@ TEST_P(UsageErrors, ExitTwoWithAMessage)
     EXPECT_EQ(err.str().rfind(std::string("zandrel-host: ") + GetParam().problem + "\nusage:", 0), 0u) << err.str();
 }
 
-INSTANTIATE_TEST_SUITE_P(Driver, UsageErrors,
-                         ::testing::Values(Usage{{}, "missing mode"}, Usage{{"walk", "a.zs"}, "unknown mode \"walk\""},
-                                           Usage{{"run"}, "run takes one FILE"},
-                                           Usage{{"run", "a.zs", "b.zs"}, "run takes one FILE"},
-                                           Usage{{"check"}, "check takes at least one FILE"},
-                                           Usage{{"--mfx", "x.mfx", "check", "a.zs"},
-                                                 "--mfx is for the Windows build; this host links the extension"},
-                                           Usage{{"--fast", "check", "a.zs"}, "unknown option \"--fast\""}));
+INSTANTIATE_TEST_SUITE_P(
+    Driver, UsageErrors,
+    ::testing::Values(Usage{{}, "missing mode"}, Usage{{"walk", "a.zs"}, "unknown mode \"walk\""},
+                      Usage{{"run"}, "run takes one FILE"}, Usage{{"run", "a.zs", "b.zs"}, "run takes one FILE"},
+                      Usage{{"check"}, "check takes at least one FILE"},
+                      Usage{{"--mfx", "x.mfx", "check", "a.zs"},
+                            "--mfx is for the Windows build; this host links the extension"},
+                      Usage{{"--fast", "check", "a.zs"}, "unknown option \"--fast\""},
+                      Usage{{"live", "--pad", "16"}, "--pad needs a joystick id 0..15"},
+                      Usage{{"live", "--frames"}, "--frames needs a count"},
+                      Usage{{"pads", "--pad", "1"}, "pads does not take \"--pad\""},
+                      Usage{{"live"}, "live is for the Windows build: it reads the system's own pads"},
+                      Usage{{"--"}, "missing mode"}));
 
 }  // namespace
 }  // namespace zandrel::host
