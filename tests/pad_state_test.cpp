@@ -7,7 +7,7 @@ namespace {
 
 platform::JoyReading At(std::uint32_t x, std::uint32_t y, std::uint32_t pov = 65535, std::uint32_t buttons = 0)
 {
-    return platform::JoyReading{x, y, buttons, pov};
+    return platform::JoyReading{x, y, buttons, pov, 32767, 32767, 32767, 32767};
 }
 
 struct AxisCase {

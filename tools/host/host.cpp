@@ -346,6 +346,10 @@ void Host::World(const Command& command)
             TakeField(command, kPid, &joystick.pid);
             TakeField(command, kX, &joystick.x);
             TakeField(command, kY, &joystick.y);
+            TakeField(command, kZ, &joystick.z);
+            TakeField(command, kR, &joystick.r);
+            TakeField(command, kU, &joystick.u);
+            TakeField(command, kV, &joystick.v);
             TakeField(command, kPov, &joystick.pov);
             TakeField(command, kButtons, &joystick.buttons);
             break;

@@ -34,8 +34,11 @@ struct FieldRule {
 };
 
 constexpr FieldRule kJoystickFields[] = {
-    {"vid", kVid, 0, 65535}, {"pid", kPid, 0, 65535}, {"x", kX, 0, 65535},
-    {"y", kY, 0, 65535},     {"pov", kPov, 0, 65535}, {"buttons", kButtons, kInt32Min, kUint32Max},
+    {"vid", kVid, 0, 65535}, {"pid", kPid, 0, 65535},
+    {"x", kX, 0, 65535},     {"y", kY, 0, 65535},
+    {"z", kZ, 0, 65535},     {"r", kR, 0, 65535},
+    {"u", kU, 0, 65535},     {"v", kV, 0, 65535},
+    {"pov", kPov, 0, 65535}, {"buttons", kButtons, kInt32Min, kUint32Max},
 };
 constexpr FieldRule kXInputFields[] = {{"lt", kLeftTrigger, 0, 255}, {"rt", kRightTrigger, 0, 255}};
 

@@ -63,7 +63,21 @@ enum class Op : std::uint8_t {
 };
 
 // Joystick and XInput fields that a command names.
-enum Field : std::uint8_t { kVid, kPid, kX, kY, kPov, kButtons, kLeftTrigger, kRightTrigger, kFieldCount };
+enum Field : std::uint8_t {
+    kVid,
+    kPid,
+    kX,
+    kY,
+    kZ,
+    kR,
+    kU,
+    kV,
+    kPov,
+    kButtons,
+    kLeftTrigger,
+    kRightTrigger,
+    kFieldCount
+};
 
 // One event argument: a 32-bit value, or a text for a file-name parameter.
 struct Argument {
