@@ -163,4 +163,21 @@ std::int32_t ZANDREL_CALL EnableControl(RunObject* object, std::int32_t, std::in
     return 0;
 }
 
+// Tuning belongs to the object, bound or not; a value outside its range changes nothing.
+std::int32_t ZANDREL_CALL SetDeadZone(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object != nullptr) {
+        ApplyDeadZonePercent(*object, NextActionInteger(*object));
+    }
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object != nullptr) {
+        ApplyTriggerThreshold(*object, NextActionInteger(*object));
+    }
+    return 0;
+}
+
 }  // namespace zandrel
