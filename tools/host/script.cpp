@@ -484,6 +484,23 @@ private:
             return Number(command, "vendor id", 0, 65535) && Number(command, "product id", 0, 65535) &&
                    Text(command, "joystick name") && End();
         }
+        if (name == "truncate") {
+            command->op = Op::Truncate;
+            return Text(command, "file name") && Number(command, "length", 0, 65535) && End();
+        }
+        if (name == "poke") {
+            command->op = Op::Poke;
+            if (!Text(command, "file name") || !Number(command, "offset", 0, 65535) ||
+                !Number(command, "byte", 0, 255)) {
+                return false;
+            }
+            while (More()) {
+                if (!Number(command, "byte", 0, 255)) {
+                    return false;
+                }
+            }
+            return true;
+        }
         if (name == "key") {
             if (!Keyword("key direction", {"down", "up"}, &choice)) {
                 return false;

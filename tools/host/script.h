@@ -38,6 +38,8 @@ enum class Op : std::uint8_t {
     DevicesFail,
     DevicesOk,
     Registry,
+    Truncate,
+    Poke,
     KeyDown,
     KeyUp,
     KeyboardFail,
@@ -101,7 +103,7 @@ struct Command {
     std::string eventName;
     std::vector<std::uint32_t> numbers;  // plain numeric operands, in order
     std::vector<Argument> arguments;     // event arguments
-    std::u16string text;                 // device id or registry name
+    std::u16string text;                 // device id, registry name or file name
     std::uint32_t fieldMask = 0;         // bit f set when Field f was named
     std::uint32_t fields[kFieldCount] = {};
     std::vector<Expectation> expected;
