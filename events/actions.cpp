@@ -34,6 +34,7 @@ std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std
     const std::int32_t padId = NextActionInteger(*object);
     object->player = player;
     object->padId = padId;
+    ForgetPadReading(*object);  // the values of a former pad are not this one's
     platform::JoyIds ids{};
     if (!ReadBoundPadIds(padId, &ids)) {
         return 0;

@@ -162,6 +162,7 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     const std::size_t length = std::fread(record, 1, sizeof record, file);
     std::fclose(file);
     DecodeSettings(record, length, *object);
+    ForgetPadReading(*object);  // the file may bind another pad
 
     platform::JoyIds ids{};
     const bool idsRead = ReadBoundPadIds(object->padId, &ids);

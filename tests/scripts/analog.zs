@@ -228,6 +228,15 @@ frame
 expression pad getPadState
 => = 81
 
+# Binding again forgets the values until the next read.
+action pad SetPlayerAndPadID 0 0
+=> rescan
+expression pad getPOV
+=> = -1
+frame
+expression pad getPOV
+=> = 0
+
 # In error the values are gone; the keys stay down, and so do their bits.
 unplug 0
 frame
