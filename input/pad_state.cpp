@@ -70,25 +70,15 @@ bool ReadPadState(std::uint32_t joystickId, const PadTuning& tuning, PadState* s
     return true;
 }
 
-PadState ComposePad(PadState directions, std::uint32_t buttons, std::int32_t xinputIndex, std::int32_t triggerThreshold,
-                    SeenTriggers* seen)
+PadState ComposeXInputRead(PadState directions, std::uint32_t buttons, std::uint32_t xinputIndex,
+                           std::int32_t triggerThreshold, SeenTriggers* seen)
 {
-    SeenTriggers read{-1, -1};
-    PadState state = 0;
-    if (xinputIndex < 0) {
-        state = ComposePlain(directions, buttons);
-    } else {
-        platform::XInputTriggers triggers{};
-        const bool answered = platform::ReadXInputTriggers(static_cast<std::uint32_t>(xinputIndex), &triggers) == 0;
-        if (answered) {
-            read = SeenTriggers{triggers.left, triggers.right};
-        }
-        state = ComposeXInput(directions, buttons, answered ? &triggers : nullptr, triggerThreshold);
-    }
+    platform::XInputTriggers triggers{};
+    const bool answered = platform::ReadXInputTriggers(xinputIndex, &triggers) == 0;
     if (seen != nullptr) {
-        *seen = read;
+        *seen = answered ? SeenTriggers{triggers.left, triggers.right} : SeenTriggers{-1, -1};
     }
-    return state;
+    return ComposeXInput(directions, buttons, answered ? &triggers : nullptr, triggerThreshold);
 }
 
 std::int32_t StickAxisValue(std::int32_t centred, std::int32_t deadZone)

@@ -97,11 +97,24 @@ struct SeenTriggers {
     std::int16_t right;
 };
 
-// The plain composition for an index below 0; otherwise reads XInput user index
-// `xinputIndex` (directions alone when it does not answer). `seen`, when given,
-// gets what that read gave.
-PadState ComposePad(PadState directions, std::uint32_t buttons, std::int32_t xinputIndex,
-                    std::int32_t triggerThreshold = kTriggerThreshold, SeenTriggers* seen = nullptr);
+// Reads XInput user index `xinputIndex` and composes (directions alone when it does
+// not answer). `seen`, when given, gets what that read gave.
+PadState ComposeXInputRead(PadState directions, std::uint32_t buttons, std::uint32_t xinputIndex,
+                           std::int32_t triggerThreshold, SeenTriggers* seen);
+
+// The plain composition for an index below 0 (no triggers seen), otherwise the
+// XInput one.
+inline PadState ComposePad(PadState directions, std::uint32_t buttons, std::int32_t xinputIndex,
+                           std::int32_t triggerThreshold = kTriggerThreshold, SeenTriggers* seen = nullptr)
+{
+    if (xinputIndex >= 0) {
+        return ComposeXInputRead(directions, buttons, static_cast<std::uint32_t>(xinputIndex), triggerThreshold, seen);
+    }
+    if (seen != nullptr) {
+        *seen = SeenTriggers{-1, -1};
+    }
+    return ComposePlain(directions, buttons);
+}
 
 // XInputDeviceList lookup of a joystick by its ids.
 struct XInputLookup {
