@@ -45,8 +45,7 @@ const char* const kExpressionDescriptions[kExpressionCount] = {
     "1 when the last read of the bound pad failed, else 0.",
     "The button slot a real pad bit is routed to, 255 when it is off.",
     "The highest real pad bit routed to a button slot, or -1.",
-    "An axis of the bound pad's latest read (0 X, 1 Y, 2 Z, 3 R, 4 U, 5 V), -1000 to 1000; X and Y are 0 inside the "
-    "dead zone.",
+    "An axis of the bound pad's latest read (0 X, 1 Y, 2 Z, 3 R, 4 U, 5 V), -1000 to 1000; X, Y: 0 in the dead zone.",
     "A trigger of the bound XInput pad (0 left, 1 right) as last read, 0 to 255, or -1.",
     "The hat of the bound pad's latest read in hundredths of a degree, or -1 when centred.",
     "The 16 pad bits the object's keys follow (directions, then buttons).",
