@@ -34,6 +34,7 @@ std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std
     const std::int32_t padId = NextActionInteger(*object);
     object->player = player;
     object->padId = padId;
+    ForgetPadReading(*object);  // the values of a former pad are not this one's
     platform::JoyIds ids{};
     if (!ReadBoundPadIds(padId, &ids)) {
         return 0;
@@ -159,6 +160,23 @@ std::int32_t ZANDREL_CALL EnableControl(RunObject* object, std::int32_t, std::in
     }
     for (int i = 0; i < kPadBits; ++i) {
         SetControlEnabled(*object, i, enabled);
+    }
+    return 0;
+}
+
+// Tuning belongs to the object, bound or not; a value outside its range changes nothing.
+std::int32_t ZANDREL_CALL SetDeadZone(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object != nullptr) {
+        ApplyDeadZonePercent(*object, NextActionInteger(*object));
+    }
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object != nullptr) {
+        ApplyTriggerThreshold(*object, NextActionInteger(*object));
     }
     return 0;
 }

@@ -58,8 +58,19 @@ std::int32_t ZANDREL_CALL RepeatPressedButton(RunObject* object, std::int32_t bu
     return IsKeyDown(object->keyState, key) ? 1 : 0;
 }
 
-// True whenever evaluated: it is only ever evaluated when a failed load raises it.
+// These three are true whenever evaluated: they are only ever evaluated when the
+// extension raises them (a failed load, a failed read of the bound pad, its recovery).
 std::int32_t ZANDREL_CALL LoadFailed(RunObject*, std::int32_t, std::int32_t)
+{
+    return 1;
+}
+
+std::int32_t ZANDREL_CALL PadDisconnected(RunObject*, std::int32_t, std::int32_t)
+{
+    return 1;
+}
+
+std::int32_t ZANDREL_CALL PadReconnected(RunObject*, std::int32_t, std::int32_t)
 {
     return 1;
 }

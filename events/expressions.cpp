@@ -40,7 +40,7 @@ constexpr KeySet kCandidateSet = MakeCandidateSet();
 
 // Buttons of joystick `id` for getAnyPadID: 32-bit, uncut, no directions; false when
 // the joystick cannot be read or its XInput pad does not answer.
-bool AnyPadButtons(std::uint32_t id, std::uint32_t* buttons)
+bool AnyPadButtons(std::uint32_t id, std::int32_t triggerThreshold, std::uint32_t* buttons)
 {
     platform::JoyReading reading{};
     if (platform::ReadJoystick(id, &reading) != 0) {
@@ -56,17 +56,24 @@ bool AnyPadButtons(std::uint32_t id, std::uint32_t* buttons)
     if (platform::ReadXInputTriggers(static_cast<std::uint32_t>(lookup.position), &triggers) != 0) {
         return false;
     }
-    *buttons = FoldXInput(shifted, triggers);
+    *buttons = FoldXInput(shifted, triggers, triggerThreshold);
     return true;
+}
+
+// The bound pad's latest values answer only while it is bound and out of error.
+bool HasPadReading(const RunObject& object)
+{
+    return object.padId >= 0 && object.padError == 0 && object.readValid != 0;
 }
 
 }  // namespace
 
-HostParam ZANDREL_CALL getAnyPadID(RunObject*, HostParam)
+HostParam ZANDREL_CALL getAnyPadID(RunObject* object, HostParam)
 {
+    const std::int32_t triggerThreshold = object != nullptr ? object->triggerThreshold : kTriggerThreshold;
     for (std::uint32_t id = 0; id < 4; ++id) {
         std::uint32_t buttons = 0;
-        if (AnyPadButtons(id, &buttons) && buttons != 0) {
+        if (AnyPadButtons(id, triggerThreshold, &buttons) && buttons != 0) {
             return static_cast<HostParam>(id);
         }
     }
@@ -97,7 +104,8 @@ HostParam ZANDREL_CALL getInputPadButtonNumber(RunObject* object, HostParam para
         return kNoAnswer;
     }
     PadState state = 0;
-    if (!ReadPadState(static_cast<std::uint32_t>(id), object->centerX, object->centerY, &state)) {
+    const PadTuning tuning{object->centerX, object->centerY, object->deadZone, object->triggerThreshold};
+    if (!ReadPadState(static_cast<std::uint32_t>(id), tuning, &state)) {
         return kNoAnswer;
     }
     for (int bit = 0; bit < kPadBits; ++bit) {
@@ -177,6 +185,52 @@ HostParam ZANDREL_CALL getVirtualToReal(RunObject* object, HostParam parameters)
         }
     }
     return real;
+}
+
+HostParam ZANDREL_CALL getAxis(RunObject* object, HostParam parameters)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t axis = FirstExpressionParameter(*object, parameters);
+    if (!InRange(axis, kAxisCount - 1) || !HasPadReading(*object)) {
+        return 0;
+    }
+    // The stick through the object's present centre and dead zone, as the next frame decodes it.
+    switch (axis) {
+        case kAxisX:
+            return StickAxisValue(CentredAxis(object->axes[kAxisX], object->centerX), object->deadZone);
+        case kAxisY:
+            return StickAxisValue(CentredAxis(object->axes[kAxisY], object->centerY), object->deadZone);
+        default:
+            return PlainAxisValue(object->axes[axis]);
+    }
+}
+
+HostParam ZANDREL_CALL getTrigger(RunObject* object, HostParam parameters)
+{
+    if (object == nullptr) {
+        return kNoAnswer;
+    }
+    const std::int32_t side = FirstExpressionParameter(*object, parameters);
+    if (!InRange(side, 1) || object->padId < 0 || object->padError != 0 || object->xinputIndex < 0) {
+        return kNoAnswer;
+    }
+    return object->triggers[side];
+}
+
+HostParam ZANDREL_CALL getPOV(RunObject* object, HostParam)
+{
+    constexpr std::uint32_t kFullCircle = 36000;
+    if (object == nullptr || !HasPadReading(*object) || object->pov >= kFullCircle) {
+        return kNoAnswer;
+    }
+    return static_cast<HostParam>(object->pov);
+}
+
+HostParam ZANDREL_CALL getPadState(RunObject* object, HostParam)
+{
+    return object != nullptr ? object->prevPadState : 0;
 }
 
 }  // namespace zandrel

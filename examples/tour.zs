@@ -36,6 +36,24 @@ frame
 joystick 0 x=32767
 frame
 => key up 0x25
+# The game can read the stick itself: getAxis gives -1000..1000, 0 inside the dead
+# zone, which the arrow keys share.
+joystick 0 x=40000
+frame
+expression pad getAxis 0
+=> = 0
+joystick 0 x=50000
+frame
+=> key down 0x27
+expression pad getAxis 0
+=> = 249
+joystick 0 x=65535
+frame
+expression pad getAxis 0
+=> = 1000
+joystick 0 x=32767
+frame
+=> key up 0x27
 
 # The game's events react through the object's conditions: PressedButton(4) is
 # true in the frame in which the key of button slot 4 goes down.
@@ -88,17 +106,47 @@ on pad LoadFailed
 action pad LoadSetting "no-such-file.cfg"
 => fired pad LoadFailed
 
-# The pad is pulled out: the object notices, tells the joystick service and
-# waits; once the pad answers again it carries on.
+# The pad is pulled out while button 1 is held: the object tells the joystick
+# service and raises PadDisconnected. The key stays down until the game lets it go,
+# here with ResetKey, which releases the key of every button slot.
+on pad PadDisconnected
+on pad PadReconnected
+joystick 0 buttons=1
+frame
+=> key down 0x58
+=> fired pad PressedButton 4
 unplug 0
 frame
 => joyConfigChanged
+=> fired pad PadDisconnected
 expression pad IsError
 => = 1
-joystick 0
+action pad ResetKey
+=> key up 0x26
+=> key up 0x28
+=> key up 0x25
+=> key up 0x27
+=> key up 0x58
+=> key up 0x58
+=> key up 0x20
+=> key up 0x0D
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+# Once the pad answers again the object carries on; its first read finds button 1
+# let go and releases the key as usual.
+joystick 0 buttons=0
 frame
+=> fired pad PadReconnected
 expression pad IsError
 => = 0
+frame
+=> key up 0x58
 
 # The game ends and the object goes away.
 destroy pad

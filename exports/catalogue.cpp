@@ -23,6 +23,8 @@ constexpr std::int16_t kConditionInfos[] = {
     26002, 6002, 2, 0,          1, kInt, 6503,  // PressedButton
     26003, 6003, 3, kRepeating, 1, kInt, 6504,  // RepeatPressedButton
     26004, 6004, 4, 0,          0,              // LoadFailed
+    26005, 6005, 5, 0,          0,              // PadDisconnected
+    26006, 6006, 6, 0,          0,              // PadReconnected
 };
 
 constexpr std::int16_t kActionInfos[] = {
@@ -37,6 +39,8 @@ constexpr std::int16_t kActionInfos[] = {
     25008, 5008, 8,  0, 0,                                           // ReLoadDeviceList
     25009, 5009, 9,  0, 0,                                           // POVZeroIN
     25010, 5010, 10, 0, 2, kInt,      kInt, 5514, 5515,              // EnableControl
+    25011, 5011, 11, 0, 1, kInt,      5516,                          // SetDeadZone
+    25012, 5012, 12, 0, 1, kInt,      5517,                          // SetTriggerThreshold
 };
 
 constexpr std::int16_t kExpressionInfos[] = {
@@ -51,6 +55,10 @@ constexpr std::int16_t kExpressionInfos[] = {
     27008, 7008, 8,  0,             0,                                  // IsError
     27009, 7009, 9,  0,             1, kExprInt, 7505,                  // getVirtualButtonSetting
     27010, 7010, 10, 0,             1, kExprInt, 7506,                  // getVirtualToReal
+    27011, 7011, 11, 0,             1, kExprInt, 7507,                  // getAxis
+    27012, 7012, 12, 0,             1, kExprInt, 7508,                  // getTrigger
+    27013, 7013, 13, 0,             0,                                  // getPOV
+    27014, 7014, 14, 0,             0,                                  // getPadState
 };
 // clang-format on
 

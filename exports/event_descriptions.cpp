@@ -13,6 +13,8 @@ const char* const kConditionDescriptions[kConditionCount] = {
     "True in the frame the key mapped to this button slot goes down, from the pad or the keyboard.",
     "True while the key mapped to this button slot is down.",
     "True when LoadSetting could not open its file.",
+    "True in the frame in which a read of the bound pad fails; the keys it holds stay down (ResetKey releases them).",
+    "True in the frame in which the pad that failed answers again.",
 };
 
 const char* const kActionDescriptions[kActionCount] = {
@@ -27,6 +29,8 @@ const char* const kActionDescriptions[kActionCount] = {
     "Scans the system's devices again to find which pads are XInput pads.",
     "Takes the stick's present position as its centre.",
     "Enables (1) or disables (0) one pad bit, or all of them with -1.",
+    "Sets the stick's dead zone in percent of a half axis (1 to 99; 40 at first).",
+    "Sets the value an XInput trigger must exceed to count as pressed (0 to 254; 30 at first).",
 };
 
 const char* const kExpressionDescriptions[kExpressionCount] = {
@@ -41,6 +45,10 @@ const char* const kExpressionDescriptions[kExpressionCount] = {
     "1 when the last read of the bound pad failed, else 0.",
     "The button slot a real pad bit is routed to, 255 when it is off.",
     "The highest real pad bit routed to a button slot, or -1.",
+    "An axis of the bound pad's latest read (0 X, 1 Y, 2 Z, 3 R, 4 U, 5 V), -1000 to 1000; X, Y: 0 in the dead zone.",
+    "A trigger of the bound XInput pad (0 left, 1 right) as last read, 0 to 255, or -1.",
+    "The hat of the bound pad's latest read in hundredths of a degree, or -1 when centred.",
+    "The 16 pad bits the object's keys follow (directions, then buttons).",
 };
 
 }  // namespace

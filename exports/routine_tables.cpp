@@ -5,17 +5,25 @@
 namespace zandrel {
 
 ConditionRoutine const kConditionRoutines[kConditionCount + 1] = {
-    PressedKey, RepeatPressedKey, PressedButton, RepeatPressedButton, LoadFailed, nullptr,
+    PressedKey, RepeatPressedKey, PressedButton,  RepeatPressedButton,
+    LoadFailed, PadDisconnected,  PadReconnected, nullptr,
 };
 
 ActionRoutine const kActionRoutines[kActionCount + 1] = {
-    SetPlayerAndPadID, SetCFControlKey, XInputSetVibration, SetVantor, SaveSetting,   LoadSetting,
-    SetVirtualButton,  ResetKey,        ReLoadDeviceList,   POVZeroIN, EnableControl, nullptr,
+    SetPlayerAndPadID,   SetCFControlKey, XInputSetVibration, SetVantor, SaveSetting,   LoadSetting,
+    SetVirtualButton,    ResetKey,        ReLoadDeviceList,   POVZeroIN, EnableControl, SetDeadZone,
+    SetTriggerThreshold, nullptr,
 };
 
 ExpressionRoutine const kExpressionRoutines[kExpressionCount + 1] = {
-    getDeviceName, getAnyPadID, getInputKeyCode, getInputPadButtonNumber, getVantorSetting, getCFControlKey,
-    IsXInput,      getPadID,    IsError,         getVirtualButtonSetting, getVirtualToReal, nullptr,
+    getDeviceName,    getAnyPadID,
+    getInputKeyCode,  getInputPadButtonNumber,
+    getVantorSetting, getCFControlKey,
+    IsXInput,         getPadID,
+    IsError,          getVirtualButtonSetting,
+    getVirtualToReal, getAxis,
+    getTrigger,       getPOV,
+    getPadState,      nullptr,
 };
 
 }  // namespace zandrel

@@ -5,9 +5,9 @@
 
 namespace zandrel {
 
-constexpr int kConditionCount = 5;
-constexpr int kActionCount = 11;
-constexpr int kExpressionCount = 11;
+constexpr int kConditionCount = 7;
+constexpr int kActionCount = 13;
+constexpr int kExpressionCount = 15;
 
 extern ConditionRoutine const kConditionRoutines[kConditionCount + 1];
 extern ActionRoutine const kActionRoutines[kActionCount + 1];

@@ -14,24 +14,22 @@ constexpr PadState kHatDirections[8] = {
 
 }  // namespace
 
-PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY)
+PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
+                       std::int32_t deadZone)
 {
-    // Wrapping subtraction: raw axes are 0..65535, but a loaded centre may be anything.
-    const std::int32_t dx = static_cast<std::int32_t>(reading.xpos - static_cast<std::uint32_t>(centerX) -
-                                                      static_cast<std::uint32_t>(kAxisCentre));
-    const std::int32_t dy = static_cast<std::int32_t>(reading.ypos - static_cast<std::uint32_t>(centerY) -
-                                                      static_cast<std::uint32_t>(kAxisCentre));
+    const std::int32_t dx = CentredAxis(reading.xpos, centerX);
+    const std::int32_t dy = CentredAxis(reading.ypos, centerY);
     PadState bits = 0;
-    if (dx <= -kDeadZone || (reading.buttons & DirectionButton(PadInput::kLeft)) != 0) {
+    if (dx <= -deadZone || (reading.buttons & DirectionButton(PadInput::kLeft)) != 0) {
         bits |= kPadLeft;
     }
-    if (dx >= kDeadZone || (reading.buttons & DirectionButton(PadInput::kRight)) != 0) {
+    if (dx >= deadZone || (reading.buttons & DirectionButton(PadInput::kRight)) != 0) {
         bits |= kPadRight;
     }
-    if (dy <= -kDeadZone || (reading.buttons & DirectionButton(PadInput::kUp)) != 0) {
+    if (dy <= -deadZone || (reading.buttons & DirectionButton(PadInput::kUp)) != 0) {
         bits |= kPadUp;
     }
-    if (dy >= kDeadZone || (reading.buttons & DirectionButton(PadInput::kDown)) != 0) {
+    if (dy >= deadZone || (reading.buttons & DirectionButton(PadInput::kDown)) != 0) {
         bits |= kPadDown;
     }
     const std::uint32_t octant = reading.pov / kHatStep;
@@ -61,25 +59,44 @@ XInputLookup LookUpXInput(std::uint32_t joystickId)
     return lookup;
 }
 
-bool ReadPadState(std::uint32_t joystickId, std::int32_t centerX, std::int32_t centerY, PadState* state)
+bool ReadPadState(std::uint32_t joystickId, const PadTuning& tuning, PadState* state)
 {
     platform::JoyReading reading{};
     if (platform::ReadJoystick(joystickId, &reading) != 0) {
         return false;
     }
-    const PadState directions = DirectionBits(reading, centerX, centerY);
-    *state = ComposePad(directions, reading.buttons, LookUpXInput(joystickId).position);
+    const PadState directions = DirectionBits(reading, tuning.centerX, tuning.centerY, tuning.deadZone);
+    *state = ComposePad(directions, reading.buttons, LookUpXInput(joystickId).position, tuning.triggerThreshold);
     return true;
 }
 
-PadState ComposePad(PadState directions, std::uint32_t buttons, std::int32_t xinputIndex)
+PadState ComposeXInputRead(PadState directions, std::uint32_t buttons, std::uint32_t xinputIndex,
+                           std::int32_t triggerThreshold, SeenTriggers* seen)
 {
-    if (xinputIndex < 0) {
-        return ComposePlain(directions, buttons);
-    }
     platform::XInputTriggers triggers{};
-    const bool answered = platform::ReadXInputTriggers(static_cast<std::uint32_t>(xinputIndex), &triggers) == 0;
-    return ComposeXInput(directions, buttons, answered ? &triggers : nullptr);
+    const bool answered = platform::ReadXInputTriggers(xinputIndex, &triggers) == 0;
+    if (seen != nullptr) {
+        *seen = answered ? SeenTriggers{triggers.left, triggers.right} : SeenTriggers{-1, -1};
+    }
+    return ComposeXInput(directions, buttons, answered ? &triggers : nullptr, triggerThreshold);
+}
+
+std::int32_t StickAxisValue(std::int32_t centred, std::int32_t deadZone)
+{
+    if (centred > -deadZone && centred < deadZone) {
+        return 0;
+    }
+    // 64-bit: a loaded calibration offset can put the centred value anywhere in 32 bits.
+    const std::int64_t magnitude = centred < 0 ? -static_cast<std::int64_t>(centred) : centred;
+    const std::int64_t scaled = 1 + (magnitude - deadZone) * 999 / (kAxisFull - deadZone);
+    const auto value = static_cast<std::int32_t>(scaled < 1000 ? scaled : 1000);
+    return centred < 0 ? -value : value;
+}
+
+std::int32_t PlainAxisValue(std::uint32_t raw)
+{
+    const std::int64_t value = (static_cast<std::int64_t>(raw) - kAxisFull) * 1000 / kAxisFull;
+    return static_cast<std::int32_t>(value < -1000 ? -1000 : (value > 1000 ? 1000 : value));
 }
 
 }  // namespace zandrel

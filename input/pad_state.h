@@ -75,13 +75,43 @@ constexpr std::uint32_t kXInputKeptBits = kXInputLeftTrigger - 1;
 static_assert(kXInputRightTrigger == kXInputLeftTrigger << 1, "the trigger bits are neighbours");
 
 constexpr std::int32_t kAxisCentre = 32000;
-constexpr std::int32_t kDeadZone = 13106;
+constexpr std::int32_t kAxisFull = 32767;
 constexpr std::uint32_t kHatStep = 4500;
-constexpr std::uint8_t kTriggerThreshold = 30;  // pressed above this
+
+// The stick's dead zone in percent of a half axis, and in axis units.
+constexpr std::int32_t kLowestDeadZonePercent = 1;
+constexpr std::int32_t kHighestDeadZonePercent = 99;
+constexpr std::int32_t kDeadZonePercent = 40;
+constexpr std::int32_t DeadZoneOfPercent(std::int32_t percent)
+{
+    return percent * kAxisFull / 100;
+}
+constexpr std::int32_t kDeadZone = DeadZoneOfPercent(kDeadZonePercent);
+static_assert(kDeadZone == 13106, "default dead zone");
+
+// An XInput trigger counts as pressed above its threshold.
+constexpr std::int32_t kHighestTriggerThreshold = 254;
+constexpr std::int32_t kTriggerThreshold = 30;
 
 // Bits 0..3 from the stick (around the object's calibrated centre), joystick
 // buttons 13..16 and the hat.
-PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY);
+PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
+                       std::int32_t deadZone = kDeadZone);
+
+// A stick axis as the direction bits see it: raw - calibration offset - 32000,
+// in wrapping 32-bit arithmetic (a loaded offset may be anything).
+inline std::int32_t CentredAxis(std::uint32_t raw, std::int32_t offset)
+{
+    return static_cast<std::int32_t>(raw - static_cast<std::uint32_t>(offset) -
+                                     static_cast<std::uint32_t>(kAxisCentre));
+}
+
+// -1000..1000 for a centred stick value: 0 inside the dead zone, so non-zero exactly
+// when the value alone sets its direction bit, then rising from 1 to 1000 at full tilt.
+std::int32_t StickAxisValue(std::int32_t centred, std::int32_t deadZone);
+
+// -1000..1000 for a raw axis of 0..65535 around 32767 (no dead zone).
+std::int32_t PlainAxisValue(std::uint32_t raw);
 
 // Joystick buttons 1..12 into bits 4..15, cut to 16 bits.
 constexpr PadState ComposePlain(PadState directions, std::uint32_t buttons)
@@ -91,13 +121,14 @@ constexpr PadState ComposePlain(PadState directions, std::uint32_t buttons)
 
 // An XInput pad's button word: joystick buttons 7 and up move two bits higher to make
 // room for the triggers in bits 10 and 11. 32-bit, uncut.
-constexpr std::uint32_t FoldXInput(std::uint32_t shifted, const platform::XInputTriggers& triggers)
+constexpr std::uint32_t FoldXInput(std::uint32_t shifted, const platform::XInputTriggers& triggers,
+                                   std::int32_t triggerThreshold = kTriggerThreshold)
 {
     std::uint32_t folded = (shifted & kXInputKeptBits) | ((shifted & ~kXInputKeptBits) << 2);
-    if (triggers.left > kTriggerThreshold) {
+    if (triggers.left > triggerThreshold) {
         folded |= kXInputLeftTrigger;
     }
-    if (triggers.right > kTriggerThreshold) {
+    if (triggers.right > triggerThreshold) {
         folded |= kXInputRightTrigger;
     }
     return folded;
@@ -105,12 +136,13 @@ constexpr std::uint32_t FoldXInput(std::uint32_t shifted, const platform::XInput
 
 // XInput pad: `triggers` null when XInputGetState failed, which leaves the
 // directions alone.
-constexpr PadState ComposeXInput(PadState directions, std::uint32_t buttons, const platform::XInputTriggers* triggers)
+constexpr PadState ComposeXInput(PadState directions, std::uint32_t buttons, const platform::XInputTriggers* triggers,
+                                 std::int32_t triggerThreshold = kTriggerThreshold)
 {
     if (triggers == nullptr) {
         return directions;
     }
-    return static_cast<PadState>(FoldXInput(directions | (buttons << 4), *triggers));
+    return static_cast<PadState>(FoldXInput(directions | (buttons << 4), *triggers, triggerThreshold));
 }
 
 // Each of the 32 joystick buttons, composed alone, presses exactly the bit its table
@@ -153,9 +185,30 @@ static_assert(ButtonsLandAsTabled(kXInputPadBits, true), "XInput pad table");
 // alone, whether a device is present or not.
 bool ReadBoundPadIds(std::int32_t padId, platform::JoyIds* ids);
 
-// The plain composition for an index below 0; otherwise reads XInput user index
-// `xinputIndex` (directions alone when it does not answer).
-PadState ComposePad(PadState directions, std::uint32_t buttons, std::int32_t xinputIndex);
+// The trigger values one composition read, each -1 when no XInput read answered.
+struct SeenTriggers {
+    std::int16_t left;
+    std::int16_t right;
+};
+
+// Reads XInput user index `xinputIndex` and composes (directions alone when it does
+// not answer). `seen`, when given, gets what that read gave.
+PadState ComposeXInputRead(PadState directions, std::uint32_t buttons, std::uint32_t xinputIndex,
+                           std::int32_t triggerThreshold, SeenTriggers* seen);
+
+// The plain composition for an index below 0 (no triggers seen), otherwise the
+// XInput one.
+inline PadState ComposePad(PadState directions, std::uint32_t buttons, std::int32_t xinputIndex,
+                           std::int32_t triggerThreshold = kTriggerThreshold, SeenTriggers* seen = nullptr)
+{
+    if (xinputIndex >= 0) {
+        return ComposeXInputRead(directions, buttons, static_cast<std::uint32_t>(xinputIndex), triggerThreshold, seen);
+    }
+    if (seen != nullptr) {
+        *seen = SeenTriggers{-1, -1};
+    }
+    return ComposePlain(directions, buttons);
+}
 
 // XInputDeviceList lookup of a joystick by its ids.
 struct XInputLookup {
@@ -168,9 +221,17 @@ struct XInputLookup {
 // answer is "ids not read".
 XInputLookup LookUpXInput(std::uint32_t joystickId);
 
+// What one object decodes its pad with.
+struct PadTuning {
+    std::int32_t centerX;
+    std::int32_t centerY;
+    std::int32_t deadZone;
+    std::int32_t triggerThreshold;
+};
+
 // Full PadState of joystick `joystickId` for an expression (no caching): reads the
-// stick with the given centre, looks the pad up afresh, composes. False when the
+// stick with the given tuning, looks the pad up afresh, composes. False when the
 // joystick read fails.
-bool ReadPadState(std::uint32_t joystickId, std::int32_t centerX, std::int32_t centerY, PadState* state);
+bool ReadPadState(std::uint32_t joystickId, const PadTuning& tuning, PadState* state);
 
 }  // namespace zandrel

@@ -9,12 +9,16 @@
 
 namespace zandrel::platform {
 
-// One joyGetPosEx reading (dwSize 52, dwFlags 0x008000FF).
+// One joyGetPosEx reading (dwSize 52, dwFlags 0x008000FF); every axis 0..65535.
 struct JoyReading {
     std::uint32_t xpos;
     std::uint32_t ypos;
     std::uint32_t buttons;
     std::uint32_t pov;
+    std::uint32_t zpos;
+    std::uint32_t rpos;
+    std::uint32_t upos;
+    std::uint32_t vpos;
 };
 
 // wMid / wPid of joyGetDevCapsW.

@@ -29,7 +29,8 @@ std::uint32_t ReadJoystick(std::uint32_t id, JoyReading* out)
     if (joystick == nullptr) {
         return sim::kJoyUnplugged;
     }
-    *out = JoyReading{joystick->x, joystick->y, joystick->buttons, joystick->pov};
+    *out = JoyReading{joystick->x, joystick->y, joystick->buttons, joystick->pov,
+                      joystick->z, joystick->r, joystick->u,       joystick->v};
     return 0;
 }
 

@@ -173,7 +173,8 @@ std::uint32_t ReadJoystick(std::uint32_t id, JoyReading* out)
     info.dwFlags = kJoyReadFlags;
     const MMRESULT result = joyGetPosEx(id, &info);
     if (result == JOYERR_NOERROR) {
-        *out = JoyReading{info.dwXpos, info.dwYpos, info.dwButtons, info.dwPOV};
+        *out = JoyReading{info.dwXpos, info.dwYpos, info.dwButtons, info.dwPOV,
+                          info.dwZpos, info.dwRpos, info.dwUpos,    info.dwVpos};
     }
     return result;
 }

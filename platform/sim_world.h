@@ -19,6 +19,10 @@ struct Joystick {
     std::uint32_t y = 32767;
     std::uint32_t pov = 65535;
     std::uint32_t buttons = 0;
+    std::uint32_t z = 32767;
+    std::uint32_t r = 32767;
+    std::uint32_t u = 32767;
+    std::uint32_t v = 32767;
     bool capsFail = false;  // reads succeed but the capability query fails
 };
 

@@ -12,6 +12,14 @@ namespace {
 
 constexpr std::int32_t kPressedKeyCode = 0;
 constexpr std::int32_t kPressedButtonCode = 2;
+constexpr std::int32_t kPadDisconnectedCode = 5;
+constexpr std::int32_t kPadReconnectedCode = 6;
+
+void Reconnected(RunObject& object)
+{
+    object.padError = 0;
+    RaiseCondition(object, kPadReconnectedCode);
+}
 
 // A pad in error is probed until it answers; no keys are sent meanwhile.
 void ProbePad(RunObject& object)
@@ -22,7 +30,9 @@ void ProbePad(RunObject& object)
     if (object.xinputIndex >= 0) {
         platform::XInputTriggers triggers{};
         if (platform::ReadXInputTriggers(static_cast<std::uint32_t>(object.xinputIndex), &triggers) == 0) {
-            object.padError = 0;
+            object.triggers[0] = triggers.left;
+            object.triggers[1] = triggers.right;
+            Reconnected(object);
         }
         return;
     }
@@ -30,7 +40,7 @@ void ProbePad(RunObject& object)
     if (platform::ReadJoystickIds(static_cast<std::uint32_t>(object.padId), &ids) != 0) {
         return;
     }
-    object.padError = 0;
+    Reconnected(object);
     const bool idsUnknown = object.vid == 0 && object.pid == 0;
     object.vid = ids.vendor;
     object.pid = ids.product;
@@ -47,10 +57,20 @@ bool ReadBoundPad(RunObject& object, PadState* state)
     platform::JoyReading reading{};
     if (platform::ReadJoystick(padId, &reading) != 0) {
         object.padError = 1;
+        ForgetPadReading(object);
         platform::JoystickConfigChanged();
+        RaiseCondition(object, kPadDisconnectedCode);
         return false;
     }
-    const PadState directions = DirectionBits(reading, object.centerX, object.centerY);
+    object.readValid = 1;
+    object.axes[kAxisX] = reading.xpos;
+    object.axes[kAxisY] = reading.ypos;
+    object.axes[kAxisZ] = reading.zpos;
+    object.axes[kAxisR] = reading.rpos;
+    object.axes[kAxisU] = reading.upos;
+    object.axes[kAxisV] = reading.vpos;
+    object.pov = reading.pov;
+    const PadState directions = DirectionBits(reading, object.centerX, object.centerY, object.deadZone);
     if (object.xinputIndex == kXInputUnresolved && TheXInputDeviceList().count > 0) {
         const XInputLookup lookup = LookUpXInput(padId);
         if (lookup.idsRead) {
@@ -59,7 +79,10 @@ bool ReadBoundPad(RunObject& object, PadState* state)
             object.xinputIndex = lookup.position >= 0 ? lookup.position : kNotXInput;
         }
     }
-    *state = ComposePad(directions, reading.buttons, object.xinputIndex);
+    SeenTriggers seen{};
+    *state = ComposePad(directions, reading.buttons, object.xinputIndex, object.triggerThreshold, &seen);
+    object.triggers[0] = seen.left;
+    object.triggers[1] = seen.right;
     return true;
 }
 

@@ -34,6 +34,11 @@ std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
     object->pid = 0;
     object->centerX = 0;
     object->centerY = 0;
+    ApplyDeadZonePercent(*object, zandrel::kDeadZonePercent);
+    ApplyTriggerThreshold(*object, zandrel::kTriggerThreshold);
+    std::memset(object->axes, 0, sizeof object->axes);
+    object->pov = zandrel::kHatCentred;
+    zandrel::ForgetPadReading(*object);
     if (object->header.controlKeys != nullptr) {
         const zandrel::HostControlKeys& hostKeys = *object->header.controlKeys;
         for (int i = 0; i < zandrel::kControlsPerPlayer; ++i) {

@@ -1,10 +1,12 @@
-// The per-object record the host allocates (912 bytes) and hands to every runtime entry.
+// The per-object record the host allocates (GetRunObjectDataSize: 960 bytes) and hands
+// to every runtime entry. The first 912 bytes are the 1.0 record, unchanged.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "host/host_interface.h"
+#include "input/pad_state.h"
 
 namespace zandrel {
 
@@ -14,6 +16,11 @@ constexpr int kKeyCount = 256;
 // xinputIndex values besides a list position 0..3.
 constexpr std::int32_t kXInputUnresolved = -1;
 constexpr std::int32_t kNotXInput = -2;
+
+// Axes of a joystick read, in getAxis order.
+enum Axis { kAxisX, kAxisY, kAxisZ, kAxisR, kAxisU, kAxisV, kAxisCount };
+
+constexpr std::uint32_t kHatCentred = 65535;
 
 struct RunObject {
     HostHeader header;
@@ -32,9 +39,17 @@ struct RunObject {
     std::int32_t centerX;
     std::int32_t centerY;
     std::uint8_t reserved[16];
+    // Added in 1.1.
+    std::int32_t deadZonePercent;    // 1..99
+    std::int32_t deadZone;           // the same in axis units, as the decoder uses it
+    std::int32_t triggerThreshold;   // 0..254
+    std::int32_t readValid;          // 1 while axes and pov hold a read of the bound pad
+    std::uint32_t axes[kAxisCount];  // the latest successful joystick read, raw
+    std::uint32_t pov;
+    std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
 };
 
-static_assert(sizeof(RunObject) == 912, "RunObject size");
+static_assert(sizeof(RunObject) == 960, "RunObject size");
 static_assert(offsetof(RunObject, player) == 304, "player");
 static_assert(offsetof(RunObject, padId) == 308, "padId");
 static_assert(offsetof(RunObject, xinputIndex) == 312, "xinputIndex");
@@ -49,6 +64,42 @@ static_assert(offsetof(RunObject, vid) == 882, "vid");
 static_assert(offsetof(RunObject, pid) == 884, "pid");
 static_assert(offsetof(RunObject, centerX) == 888, "centerX");
 static_assert(offsetof(RunObject, centerY) == 892, "centerY");
+static_assert(offsetof(RunObject, reserved) == 896, "reserved");
+static_assert(offsetof(RunObject, deadZonePercent) == 912, "deadZonePercent");
+static_assert(offsetof(RunObject, deadZone) == 916, "deadZone");
+static_assert(offsetof(RunObject, triggerThreshold) == 920, "triggerThreshold");
+static_assert(offsetof(RunObject, readValid) == 924, "readValid");
+static_assert(offsetof(RunObject, axes) == 928, "axes");
+static_assert(offsetof(RunObject, pov) == 952, "pov");
+static_assert(offsetof(RunObject, triggers) == 956, "triggers");
+
+// The two tuning values; false (and nothing changed) for a value outside its range.
+inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
+{
+    if (percent < kLowestDeadZonePercent || percent > kHighestDeadZonePercent) {
+        return false;
+    }
+    object.deadZonePercent = percent;
+    object.deadZone = DeadZoneOfPercent(percent);
+    return true;
+}
+
+inline bool ApplyTriggerThreshold(RunObject& object, std::int32_t threshold)
+{
+    if (threshold < 0 || threshold > kHighestTriggerThreshold) {
+        return false;
+    }
+    object.triggerThreshold = threshold;
+    return true;
+}
+
+// Forgets the pad's latest values, as before its first read.
+inline void ForgetPadReading(RunObject& object)
+{
+    object.readValid = 0;
+    object.triggers[0] = -1;
+    object.triggers[1] = -1;
+}
 
 // Key code of real pad bit `bit` through virtualMap and keyMap; false when the bit
 // is switched off or its entry lies outside 0..15 (a loaded file may hold any byte).

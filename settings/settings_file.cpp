@@ -99,6 +99,9 @@ void EncodeSettings(const RunObject& object, std::uint8_t out[kSettingsFileSize]
     std::memcpy(out + kSettingsVirtualMap, object.virtualMap, kPadBits);
     Put32(out + kSettingsCenterX, object.centerX);
     Put32(out + kSettingsCenterY, object.centerY);
+    std::memcpy(out + kSettingsTag, kSettingsTagBytes, sizeof kSettingsTagBytes);
+    Put32(out + kSettingsDeadZone, object.deadZonePercent);
+    Put32(out + kSettingsTriggerThreshold, object.triggerThreshold);
 }
 
 void DecodeSettings(const std::uint8_t* data, std::size_t length, RunObject& object)
@@ -133,6 +136,11 @@ void DecodeSettings(const std::uint8_t* data, std::size_t length, RunObject& obj
     }
     if (holds(kSettingsCenterY, 4)) {
         object.centerY = Get32(data + kSettingsCenterY);
+    }
+    if (length >= kSettingsFileSize &&
+        std::memcmp(data + kSettingsTag, kSettingsTagBytes, sizeof kSettingsTagBytes) == 0) {
+        ApplyDeadZonePercent(object, Get32(data + kSettingsDeadZone));
+        ApplyTriggerThreshold(object, Get32(data + kSettingsTriggerThreshold));
     }
 }
 
@@ -177,6 +185,7 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     const std::size_t length = std::fread(record, 1, sizeof record, file);
     std::fclose(file);
     DecodeSettings(record, length, *object);
+    ForgetPadReading(*object);  // the file may bind another pad
 
     platform::JoyIds ids{};
     const bool idsRead = ReadBoundPadIds(object->padId, &ids);

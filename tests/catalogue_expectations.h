@@ -33,12 +33,24 @@ constexpr MenuItem kActionMenu[] = {
     {25009, u"POVZeroIN"},
     {25010, u"EnableControl"},
     {0, nullptr},
+    {25011, u"SetDeadZone"},
+    {25012, u"SetTriggerThreshold"},
+    {0, nullptr},
 };
 
 constexpr MenuItem kConditionMenu[] = {
-    {0, nullptr}, {26002, u"PressedButton"}, {26003, u"RepeatPressedButton"},
-    {0, nullptr}, {26000, u"PressedKey"},    {26001, u"RepeatPressedKey"},
-    {0, nullptr}, {26004, u"LoadFailed"},    {0, nullptr},
+    {0, nullptr},
+    {26002, u"PressedButton"},
+    {26003, u"RepeatPressedButton"},
+    {0, nullptr},
+    {26000, u"PressedKey"},
+    {26001, u"RepeatPressedKey"},
+    {0, nullptr},
+    {26004, u"LoadFailed"},
+    {0, nullptr},
+    {26005, u"PadDisconnected"},
+    {26006, u"PadReconnected"},
+    {0, nullptr},
 };
 
 constexpr MenuItem kExpressionMenu[] = {
@@ -59,6 +71,11 @@ constexpr MenuItem kExpressionMenu[] = {
     {27006, u"IsXInput"},
     {27008, u"IsError"},
     {0, nullptr},
+    {27011, u"getAxis"},
+    {27012, u"getTrigger"},
+    {27013, u"getPOV"},
+    {27014, u"getPadState"},
+    {0, nullptr},
 };
 
 // Code from menu id: each kind's own ids give id - base; foreign ids and separators -1.
@@ -68,10 +85,10 @@ struct CodeCase {
     std::int32_t code;
 };
 constexpr CodeCase kForeignIds[] = {
-    {Kind::kCondition, 25003, -1},  {Kind::kCondition, 0, -1},       {Kind::kCondition, 26005, -1},
+    {Kind::kCondition, 25003, -1},  {Kind::kCondition, 0, -1},       {Kind::kCondition, 26007, -1},
     {Kind::kAction, 26000, -1},     {Kind::kAction, 27000, -1},      {Kind::kAction, 24999, -1},
-    {Kind::kAction, 25011, -1},     {Kind::kExpression, 0, -1},      {Kind::kExpression, 25003, -1},
-    {Kind::kExpression, 27011, -1}, {Kind::kExpression, 0xFFFF, -1},
+    {Kind::kAction, 25013, -1},     {Kind::kExpression, 0, -1},      {Kind::kExpression, 25003, -1},
+    {Kind::kExpression, 27015, -1}, {Kind::kExpression, 0xFFFF, -1},
 };
 
 // Whole info blocks, from the code field on; -1 ends the list.
@@ -84,18 +101,26 @@ constexpr InfoCase kInfos[] = {
     {Kind::kCondition, 0, {0, 0, 1, 22, 6501, -1}},
     {Kind::kCondition, 3, {3, 0x220, 1, 22, 6504, -1}},
     {Kind::kCondition, 4, {4, 0, 0, -1}},
+    {Kind::kCondition, 5, {5, 0, 0, -1}},
+    {Kind::kCondition, 6, {6, 0, 0, -1}},
     {Kind::kAction, 0, {0, 0, 2, 22, 22, 5501, 5502, -1}},
     {Kind::kAction, 1, {1, 0, 3, 22, 22, 22, 5503, 5504, 5505, -1}},
     {Kind::kAction, 5, {5, 0, 1, 45, 5511, -1}},
     {Kind::kAction, 8, {8, 0, 0, -1}},
     {Kind::kAction, 10, {10, 0, 2, 22, 22, 5514, 5515, -1}},
+    {Kind::kAction, 11, {11, 0, 1, 22, 5516, -1}},
+    {Kind::kAction, 12, {12, 0, 1, 22, 5517, -1}},
     {Kind::kExpression, 0, {0, 1, 1, 1, 0, -1}},
     {Kind::kExpression, 5, {5, 0, 2, 1, 1, 7502, 7503, -1}},
     {Kind::kExpression, 8, {8, 0, 0, -1}},
     {Kind::kExpression, 10, {10, 0, 1, 1, 7506, -1}},
+    {Kind::kExpression, 11, {11, 0, 1, 1, 7507, -1}},
+    {Kind::kExpression, 12, {12, 0, 1, 1, 7508, -1}},
+    {Kind::kExpression, 13, {13, 0, 0, -1}},
+    {Kind::kExpression, 14, {14, 0, 0, -1}},
 };
 // Codes outside each kind's table.
-constexpr std::int16_t kForeignCodes[] = {-1, -32768, 11, 100, 32767};
+constexpr std::int16_t kForeignCodes[] = {-1, -32768, 15, 100, 32767};
 
 enum class Text {
     kConditionString,
@@ -121,7 +146,13 @@ constexpr TextCase kTexts[] = {
     {Text::kActionString, 10, 0, u"EnableControl( pad_button=%0 , value=%1 )"},
     {Text::kExpressionString, 0, 0, u"getDeviceName$("},
     {Text::kExpressionString, 10, 0, u"getVirtualToReal("},
-    {Text::kConditionString, 5, 0, nullptr},
+    {Text::kConditionString, 5, 0, u"%o: PadDisconnected"},
+    {Text::kConditionString, 6, 0, u"%o: PadReconnected"},
+    {Text::kActionString, 11, 0, u"SetDeadZone ( percent=%0 )"},
+    {Text::kActionString, 12, 0, u"SetTriggerThreshold ( value=%0 )"},
+    {Text::kExpressionString, 11, 0, u"getAxis("},
+    {Text::kExpressionString, 14, 0, u"getPadState("},
+    {Text::kConditionString, 7, 0, nullptr},
     {Text::kActionString, -1, 0, nullptr},
     {Text::kConditionTitle, 2, 0, u"Button (0-16)"},
     {Text::kConditionTitle, 0, 0, u"KeyCode"},
@@ -134,12 +165,18 @@ constexpr TextCase kTexts[] = {
     {Text::kActionTitle, 1, 2, u"key code"},
     {Text::kActionTitle, 1, 3, u""},
     {Text::kActionTitle, 1, -1, u""},
-    {Text::kActionTitle, 11, 0, nullptr},
+    {Text::kActionTitle, 11, 0, u"dead zone percent (1~99, default 40)"},
+    {Text::kActionTitle, 12, 0, u"trigger threshold (0~254, default 30)"},
+    {Text::kActionTitle, 13, 0, nullptr},
     {Text::kExpressionTitle, 0, 0, u"getDeviceName"},  // title id 0: the menu text
     {Text::kExpressionTitle, 5, 0, u"PlayerId_0_3"},
     {Text::kExpressionTitle, 1, 0, u"getAnyPadID"},  // no parameters: the menu text too
     {Text::kExpressionTitle, 8, 0, u"IsError"},
-    {Text::kExpressionTitle, 11, 0, nullptr},
+    {Text::kExpressionTitle, 11, 0, u"axis_0_5 (0:X 1:Y 2:Z 3:R 4:U 5:V)"},
+    {Text::kExpressionTitle, 13, 0, u"getPOV"},
+    {Text::kExpressionTitle, 15, 0, nullptr},
+    {Text::kExpressionParam, 12, 0, u"side_0_1 (0:left 1:right)"},
+    {Text::kConditionTitle, 5, 0, u""},
     {Text::kExpressionParam, 0, 0, u""},
     {Text::kExpressionParam, 5, 1, u"Button_0_7"},
     {Text::kExpressionParam, 3, 0, u"pad_num"},
@@ -236,9 +273,9 @@ struct KindMenu {
     std::uint16_t menuBase;
 };
 constexpr KindMenu kMenus[] = {
-    {Kind::kCondition, kConditionMenu, 9, 26000},
-    {Kind::kAction, kActionMenu, 16, 25000},
-    {Kind::kExpression, kExpressionMenu, 17, 27000},
+    {Kind::kCondition, kConditionMenu, 12, 26000},
+    {Kind::kAction, kActionMenu, 19, 25000},
+    {Kind::kExpression, kExpressionMenu, 22, 27000},
 };
 
 }  // namespace catalogue_expectations

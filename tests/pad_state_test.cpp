@@ -7,7 +7,7 @@ namespace {
 
 platform::JoyReading At(std::uint32_t x, std::uint32_t y, std::uint32_t pov = 65535, std::uint32_t buttons = 0)
 {
-    return platform::JoyReading{x, y, buttons, pov};
+    return platform::JoyReading{x, y, buttons, pov, 32767, 32767, 32767, 32767};
 }
 
 struct AxisCase {
@@ -121,6 +121,44 @@ TEST(Compose, XInputFoldsTriggersAndMovesUpperButtons)
 TEST(Compose, FailedXInputReadKeepsOnlyDirections)
 {
     EXPECT_EQ(ComposeXInput(kPadLeft | kPadUp, 0xFFF, nullptr), kPadLeft | kPadUp);
+}
+
+// The extremes a loaded calibration or a wild driver can give: no overflow, values
+// held to -1000..1000, and the stick's value non-zero exactly at its bit's edge.
+TEST(AxisValues, EdgesAndExtremes)
+{
+    const std::int32_t narrow = DeadZoneOfPercent(1);
+    const std::int32_t wide = DeadZoneOfPercent(99);
+    const struct {
+        std::int32_t centred;
+        std::int32_t deadZone;
+        std::int32_t expected;
+    } sticks[] = {
+        {kDeadZone - 1, kDeadZone, 0},
+        {kDeadZone, kDeadZone, 1},
+        {-kDeadZone, kDeadZone, -1},
+        {kAxisFull, kDeadZone, 1000},
+        {narrow, narrow, 1},
+        {wide - 1, wide, 0},
+        {kAxisFull, wide, 1000},
+        {INT32_MAX, kDeadZone, 1000},
+        {INT32_MIN, kDeadZone, -1000},
+        {INT32_MIN, narrow, -1000},
+        {-(kAxisFull - 1), kDeadZone, -999},
+    };
+    for (const auto& c : sticks) {
+        EXPECT_EQ(StickAxisValue(c.centred, c.deadZone), c.expected) << c.centred << " dz " << c.deadZone;
+        const PadState bits =
+            DirectionBits(At(static_cast<std::uint32_t>(c.centred) + 32000u, 32000), 0, 0, c.deadZone);
+        EXPECT_EQ((bits & (kPadLeft | kPadRight)) != 0, c.expected != 0) << c.centred << " dz " << c.deadZone;
+    }
+    const struct {
+        std::uint32_t raw;
+        std::int32_t expected;
+    } plain[] = {{0, -1000}, {32767, 0}, {65535, 1000}, {0xFFFFFFFFu, 1000}, {100000, 1000}};
+    for (const auto& c : plain) {
+        EXPECT_EQ(PlainAxisValue(c.raw), c.expected) << c.raw;
+    }
 }
 
 }  // namespace

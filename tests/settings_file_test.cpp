@@ -113,6 +113,8 @@ TEST_F(SettingsFile, SavedBytesAreTheLittleEndianRecord)
     }
     const Bytes centres = {0xFF, 0x02, 0, 0, 0x90, 0xEE, 0xFE, 0xFF};  // 767, -70000
     expected.insert(expected.end(), centres.begin(), centres.end());
+    const Bytes tuning = {'z', 'd', 'r', '1', 40, 0, 0, 0, 30, 0, 0, 0};  // the defaults
+    expected.insert(expected.end(), tuning.begin(), tuning.end());
     EXPECT_EQ(ReadAll(path), expected);
     EXPECT_FALSE(Exists(path + ".zandrel-tmp"));
 }

@@ -1,4 +1,4 @@
-// One object's settings and the 68 bytes a save of them must give, the same in
+// One object's settings and the 80 bytes a save of them must give, the same in
 // the native build and in zandrel.mfx under Wine.
 #pragma once
 
@@ -28,7 +28,7 @@ inline void FillSampleSettings(RunObject& object, HostControlKeys& controlKeys)
     object.centerY = -1234;
 }
 
-constexpr std::uint8_t kSampleSettingsFile[68] = {
+constexpr std::uint8_t kSampleSettingsFile[80] = {
     0x02, 0x00, 0x00, 0x00,                          // player
     0x03, 0x00, 0x00, 0x00,                          // padId
     0xFE, 0xFF, 0xFF, 0xFF,                          // xinputIndex
@@ -40,6 +40,9 @@ constexpr std::uint8_t kSampleSettingsFile[68] = {
     0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F,  //
     0xFF, 0x02, 0x00, 0x00,                          // centerX
     0x2E, 0xFB, 0xFF, 0xFF,                          // centerY
+    'z',  'd',  'r',  '1',                           // tag of the tuning values
+    0x28, 0x00, 0x00, 0x00,                          // dead-zone percent
+    0x1E, 0x00, 0x00, 0x00,                          // trigger threshold
 };
 
 }  // namespace zandrel::testing

@@ -17,7 +17,7 @@ infos 9
 infos -1
 => = 0
 runinfo
-=> = conditions 5 actions 11 expressions 11 editdata 20 code QXRV
+=> = conditions 7 actions 13 expressions 15 editdata 20 code QXRV
 
 menu conditions
 => -
@@ -28,6 +28,9 @@ menu conditions
 => 26001 RepeatPressedKey
 => -
 => 26004 LoadFailed
+=> -
+=> 26005 PadDisconnected
+=> 26006 PadReconnected
 => -
 menu actions
 => -
@@ -46,6 +49,9 @@ menu actions
 => 25009 POVZeroIN
 => 25010 EnableControl
 => -
+=> 25011 SetDeadZone
+=> 25012 SetTriggerThreshold
+=> -
 menu expressions
 => -
 => 27000 getDeviceName
@@ -63,6 +69,11 @@ menu expressions
 => -
 => 27006 IsXInput
 => 27008 IsError
+=> -
+=> 27011 getAxis
+=> 27012 getTrigger
+=> 27013 getPOV
+=> 27014 getPadState
 => -
 
 # Menu ids lead to codes; another kind's ids, separators and unknown ids do not.
@@ -97,7 +108,7 @@ info expressions 5
 => = code 5 flags 0x0 params 2 types 1 1 titles 7502 7503
 info expressions 10
 => = code 10 flags 0x0 params 1 types 1 titles 7506
-info conditions 5
+info conditions 7
 => = none
 info actions -1
 => = none
@@ -109,7 +120,7 @@ string conditions 2
 => = "%o: PressedButton(%0)"
 string expressions 0
 => = "getDeviceName$("
-string actions 11
+string actions 13
 => = unchanged
 
 # Parameter titles. A title id of 0 falls back to the menu text, as does the
@@ -134,7 +145,7 @@ title expressions 5
 => = "PlayerId_0_3"
 title expressions 1
 => = "getAnyPadID"
-title conditions 5
+title conditions 7
 => = unchanged
 param 0 0
 => = ""
@@ -144,8 +155,56 @@ param 3 0
 => = "pad_num"
 param 3 1
 => = ""
-param 11 0
+param 15 0
 => = unchanged
+
+# The events added in 1.1 take the next codes, ids and titles of their kinds.
+code conditions 26006
+=> = 6
+code actions 25012
+=> = 12
+code expressions 27014
+=> = 14
+info conditions 5
+=> = code 5 flags 0x0 params 0 types titles
+info actions 11
+=> = code 11 flags 0x0 params 1 types 22 titles 5516
+info actions 12
+=> = code 12 flags 0x0 params 1 types 22 titles 5517
+info expressions 11
+=> = code 11 flags 0x0 params 1 types 1 titles 7507
+info expressions 12
+=> = code 12 flags 0x0 params 1 types 1 titles 7508
+info expressions 13
+=> = code 13 flags 0x0 params 0 types titles
+string conditions 5
+=> = "%o: PadDisconnected"
+string conditions 6
+=> = "%o: PadReconnected"
+string actions 11
+=> = "SetDeadZone ( percent=%0 )"
+string actions 12
+=> = "SetTriggerThreshold ( value=%0 )"
+string expressions 11
+=> = "getAxis("
+string expressions 12
+=> = "getTrigger("
+string expressions 13
+=> = "getPOV("
+string expressions 14
+=> = "getPadState("
+title actions 11
+=> = "dead zone percent (1~99, default 40)"
+title actions 12
+=> = "trigger threshold (0~254, default 30)"
+title conditions 6
+=> = ""
+param 11 0
+=> = "axis_0_5 (0:X 1:Y 2:Z 3:R 4:U 5:V)"
+param 12 0
+=> = "side_0_1 (0:left 1:right)"
+title expressions 14
+=> = "getPadState"
 
 # The editor gate: no menus and no display strings for an editor with bit 0x8000,
 # a build below 249, a version below 2, or no version query; the rest still answers.

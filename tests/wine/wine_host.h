@@ -112,7 +112,8 @@ public:
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
 
-    // A 912-byte object with its header filled in, the rest left as leftovers.
+    // An object of the record's size (what GetRunObjectDataSize asks) with its header
+    // filled in, the rest left as leftovers.
     zandrel::RunObject* NewObject();
 
     zandrel::HostControlKeys controlKeys{};

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/platform.h"
 #include "tools/host/text.h"
 
 namespace zandrel::host {
@@ -48,6 +49,36 @@ private:
     std::uint16_t room_;
     std::vector<char16_t> chars_;
 };
+
+// `truncate` and `poke`: the outside world changes a file in the working directory,
+// read whole and written back. False when it cannot be read (a missing file is
+// empty for `poke`) or written.
+bool EditFile(const Command& command)
+{
+    std::vector<std::uint8_t> bytes;
+    if (std::FILE* in = platform::OpenSettingsFile(command.text.c_str(), "rb")) {
+        for (int c = std::fgetc(in); c != EOF; c = std::fgetc(in)) {
+            bytes.push_back(static_cast<std::uint8_t>(c));
+        }
+        std::fclose(in);
+    } else if (command.op == Op::Truncate) {
+        return false;
+    }
+    const std::vector<std::uint32_t>& n = command.numbers;
+    if (command.op == Op::Truncate) {
+        bytes.resize(std::min<std::size_t>(bytes.size(), n[0]));
+    } else {
+        const std::size_t end = n[0] + n.size() - 1;
+        bytes.resize(std::max(bytes.size(), end));
+        std::copy(n.begin() + 1, n.end(), bytes.begin() + n[0]);
+    }
+    std::FILE* out = platform::OpenSettingsFile(command.text.c_str(), "wb");
+    if (out == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return std::fclose(out) == 0 && written;
+}
 
 // A field the command named (its range was checked when the script was parsed).
 template <typename T>
@@ -349,6 +380,10 @@ void Host::World(const Command& command)
             TakeField(command, kPid, &joystick.pid);
             TakeField(command, kX, &joystick.x);
             TakeField(command, kY, &joystick.y);
+            TakeField(command, kZ, &joystick.z);
+            TakeField(command, kR, &joystick.r);
+            TakeField(command, kU, &joystick.u);
+            TakeField(command, kV, &joystick.v);
             TakeField(command, kPov, &joystick.pov);
             TakeField(command, kButtons, &joystick.buttons);
             break;
@@ -380,6 +415,12 @@ void Host::World(const Command& command)
             break;
         case Op::Registry:
             SetJoystickName(static_cast<std::uint16_t>(n[0]), static_cast<std::uint16_t>(n[1]), command.text);
+            break;
+        case Op::Truncate:
+        case Op::Poke:
+            if (!EditFile(command)) {
+                Emit("! cannot change file " + Quoted(Utf16ToUtf8(command.text)));
+            }
             break;
         case Op::KeyDown:
         case Op::KeyUp:

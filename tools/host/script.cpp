@@ -34,8 +34,11 @@ struct FieldRule {
 };
 
 constexpr FieldRule kJoystickFields[] = {
-    {"vid", kVid, 0, 65535}, {"pid", kPid, 0, 65535}, {"x", kX, 0, 65535},
-    {"y", kY, 0, 65535},     {"pov", kPov, 0, 65535}, {"buttons", kButtons, kInt32Min, kUint32Max},
+    {"vid", kVid, 0, 65535}, {"pid", kPid, 0, 65535},
+    {"x", kX, 0, 65535},     {"y", kY, 0, 65535},
+    {"z", kZ, 0, 65535},     {"r", kR, 0, 65535},
+    {"u", kU, 0, 65535},     {"v", kV, 0, 65535},
+    {"pov", kPov, 0, 65535}, {"buttons", kButtons, kInt32Min, kUint32Max},
 };
 constexpr FieldRule kXInputFields[] = {{"lt", kLeftTrigger, 0, 255}, {"rt", kRightTrigger, 0, 255}};
 
@@ -480,6 +483,23 @@ private:
             command->op = Op::Registry;
             return Number(command, "vendor id", 0, 65535) && Number(command, "product id", 0, 65535) &&
                    Text(command, "joystick name") && End();
+        }
+        if (name == "truncate") {
+            command->op = Op::Truncate;
+            return Text(command, "file name") && Number(command, "length", 0, 65535) && End();
+        }
+        if (name == "poke") {
+            command->op = Op::Poke;
+            if (!Text(command, "file name") || !Number(command, "offset", 0, 65535) ||
+                !Number(command, "byte", 0, 255)) {
+                return false;
+            }
+            while (More()) {
+                if (!Number(command, "byte", 0, 255)) {
+                    return false;
+                }
+            }
+            return true;
         }
         if (name == "key") {
             if (!Keyword("key direction", {"down", "up"}, &choice)) {

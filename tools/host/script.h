@@ -38,6 +38,8 @@ enum class Op : std::uint8_t {
     DevicesFail,
     DevicesOk,
     Registry,
+    Truncate,
+    Poke,
     KeyDown,
     KeyUp,
     KeyboardFail,
@@ -63,7 +65,21 @@ enum class Op : std::uint8_t {
 };
 
 // Joystick and XInput fields that a command names.
-enum Field : std::uint8_t { kVid, kPid, kX, kY, kPov, kButtons, kLeftTrigger, kRightTrigger, kFieldCount };
+enum Field : std::uint8_t {
+    kVid,
+    kPid,
+    kX,
+    kY,
+    kZ,
+    kR,
+    kU,
+    kV,
+    kPov,
+    kButtons,
+    kLeftTrigger,
+    kRightTrigger,
+    kFieldCount
+};
 
 // One event argument: a 32-bit value, or a text for a file-name parameter.
 struct Argument {
@@ -87,7 +103,7 @@ struct Command {
     std::string eventName;
     std::vector<std::uint32_t> numbers;  // plain numeric operands, in order
     std::vector<Argument> arguments;     // event arguments
-    std::u16string text;                 // device id or registry name
+    std::u16string text;                 // device id, registry name or file name
     std::uint32_t fieldMask = 0;         // bit f set when Field f was named
     std::uint32_t fields[kFieldCount] = {};
     std::vector<Expectation> expected;

@@ -227,6 +227,10 @@ MMRESULT WINAPI HostJoyGetPosEx(UINT id, LPJOYINFOEX info)
         info->dwYpos = reading.ypos;
         info->dwButtons = reading.buttons;
         info->dwPOV = reading.pov;
+        info->dwZpos = reading.zpos;
+        info->dwRpos = reading.rpos;
+        info->dwUpos = reading.upos;
+        info->dwVpos = reading.vpos;
     }
     return result;
 }

@@ -1,0 +1,106 @@
+# PadDisconnected and PadReconnected: raised in the frame in which the bound pad's
+# read fails (right after the joystick service is told) and in the frame in which
+# a probe finds it again. The keys it held stay down until the game releases them.
+controls 0 38 40 37 39 90 88 32 13
+joystick 0 vid=0x045e pid=0x028e
+create pad
+action pad SetPlayerAndPadID 0 0
+=> rescan
+on pad PadDisconnected
+on pad PadReconnected
+# The extension alone raises them; evaluated, they answer true.
+condition pad PadDisconnected
+=> = 1
+condition pad PadReconnected
+=> = 1
+joystick 0 x=0 buttons=1
+frame
+=> key down 0x25
+=> key down 0x5A
+
+# Unplugged: one PadDisconnected, then quiet probes.
+unplug 0
+frame
+=> joyConfigChanged
+=> fired pad PadDisconnected
+frame 3
+# The game's answer to PadDisconnected: ResetKey releases every slot's key.
+action pad ResetKey
+=> key up 0x26
+=> key up 0x28
+=> key up 0x25
+=> key up 0x27
+=> key up 0x5A
+=> key up 0x58
+=> key up 0x20
+=> key up 0x0D
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+=> key up 0x00
+
+# Plugged in again with the stick still left: the probe raises PadReconnected (the
+# ids were known: no rescan). Until the next read the values are those of no read.
+joystick 0 buttons=0
+frame
+=> fired pad PadReconnected
+expression pad IsError
+=> = 0
+expression pad getAxis 0
+=> = 0
+expression pad getPOV
+=> = -1
+frame
+=> key up 0x5A
+expression pad getAxis 0
+=> = -961
+
+# Other objects' events stay theirs; a pad that was never there raises
+# PadDisconnected in the first frame, and its recovery reads its ids after
+# PadReconnected, then rescans.
+create late
+on late PadDisconnected
+on late PadReconnected
+action late SetPlayerAndPadID 1 1
+frame
+=> joyConfigChanged
+=> fired late PadDisconnected
+joystick 1 vid=0x046d pid=0xc216
+frame
+=> fired late PadReconnected
+=> rescan
+destroy late
+
+# An XInput pad whose joystick read keeps failing while XInput answers: the two
+# events alternate as its state does, frame after frame.
+device "HID\\VID_045E&PID_028E&IG_00"
+joystick 2 vid=0x045e pid=0x028e
+xinput 0 lt=20
+create xpad
+on xpad PadDisconnected
+on xpad PadReconnected
+action xpad SetPlayerAndPadID 0 2
+=> rescan
+frame
+expression xpad IsXInput
+=> = 1
+unplug 2
+frame
+=> joyConfigChanged
+=> fired xpad PadDisconnected
+expression xpad getTrigger 0
+=> = -1
+# The recovery probe's XInput read is the frame's: getTrigger answers it.
+frame
+=> fired xpad PadReconnected
+expression xpad getTrigger 0
+=> = 20
+frame
+=> joyConfigChanged
+=> fired xpad PadDisconnected
+frame
+=> fired xpad PadReconnected
