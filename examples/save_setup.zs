@@ -12,12 +12,15 @@ action pad SetPlayerAndPadID 0 0
 => rescan
 
 # The player sets things up: the first button fires (X) instead of jumping, the
-# second button is switched off, and the game's own jump key becomes A.
+# second button is switched off, the game's own jump key becomes A, and the
+# stick's dead zone shrinks to 25%.
 action pad SetVantor 4 0x58
 action pad SetVirtualButton 5 -1
 action pad SetCFControlKey 0 4 0x41
-# SaveSetting writes it all to one file (68 bytes): player, pad id, the player's
-# control keys, the 16 slot keys, the 16 bit-to-slot routes, the stick centre.
+action pad SetDeadZone 25
+# SaveSetting writes it all to one file (80 bytes): player, pad id, the player's
+# control keys, the 16 slot keys, the 16 bit-to-slot routes, the stick centre,
+# the dead zone and the trigger threshold.
 action pad SaveSetting "player1.cfg"
 destroy pad
 
@@ -38,3 +41,7 @@ frame
 joystick 0 buttons=0
 frame
 => key up 0x58
+# The dead zone came back too: a push of 30% moves, as it would not under 40%.
+joystick 0 x=42000
+frame
+=> key down 0x27

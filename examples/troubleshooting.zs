@@ -54,7 +54,8 @@ joystick 0 buttons=0
 frame
 => key up 0x51
 # Once it is listed, ReLoadDeviceList finds it, and from the next frame a
-# trigger pulled further than 30 (of 255) presses its bit.
+# trigger pulled further than the threshold (30 of 255 unless the game called
+# SetTriggerThreshold) presses its bit.
 device "HID\\VID_045E&PID_028E&IG_00\\7&2"
 action pad ReLoadDeviceList
 => joyConfigChanged

@@ -75,7 +75,7 @@ std::string PlainMeaning(const PadBitSource& source)
 
 std::string XInputMeaning(const PadBitSource& source)
 {
-    const std::string threshold = " pulled past " + std::to_string(zandrel::kTriggerThreshold) + " of 255";
+    const std::string threshold = " past " + std::to_string(zandrel::kTriggerThreshold) + " of 255 by default";
     switch (source.input) {
         case PadInput::kLeftTrigger:
             return "left trigger (LT)" + threshold;
