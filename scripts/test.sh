@@ -30,7 +30,7 @@ grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/fuzz.log
 echo "== host-script parser fuzzer (libFuzzer + ASan + UBSan, 20 s)"
 cmake --build build/fuzz -j "$jobs" --target zandrel_script_fuzzer
 mkdir -p build/fuzz/script-corpus
-cp tests/scripts/*.zs examples/tour.zs build/fuzz/script-corpus/
+cp tests/scripts/*.zs examples/*.zs build/fuzz/script-corpus/
 if ! build/fuzz/tools/host/fuzz/zandrel_script_fuzzer -max_total_time=20 -max_len=4096 -print_final_stats=1 \
     build/fuzz/script-corpus >build/fuzz/script-fuzz.log 2>&1; then
     tail -n 60 build/fuzz/script-fuzz.log
