@@ -38,6 +38,17 @@ if ! build/fuzz/tools/host/fuzz/zandrel_script_fuzzer -max_total_time=20 -max_le
 fi
 grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/script-fuzz.log
 
+echo "== extension fuzzer (libFuzzer + ASan + UBSan, 20 s)"
+cmake --build build/fuzz -j "$jobs" --target zandrel_extension_fuzz zandrel_extension_seeds
+mkdir -p build/fuzz/extension-corpus
+build/fuzz/tests/fuzz/zandrel_extension_seeds build/fuzz/extension-corpus
+if ! build/fuzz/tests/fuzz/zandrel_extension_fuzz -max_total_time=20 -max_len=4096 -print_final_stats=1 \
+    build/fuzz/extension-corpus >build/fuzz/extension-fuzz.log 2>&1; then
+    tail -n 60 build/fuzz/extension-fuzz.log
+    exit 1
+fi
+grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/extension-fuzz.log
+
 echo "== Windows build (mingw-w64 i686)"
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
     -DZANDREL_NATIVE_HOST="$PWD/build/native/tools/host/zandrel-host" >/dev/null
