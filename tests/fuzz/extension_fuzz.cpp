@@ -7,6 +7,7 @@
 // aborts with the operations so far, one a line.
 #include <dirent.h>
 #include <sanitizer/allocator_interface.h>
+#include <sanitizer/common_interface_defs.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -762,18 +763,50 @@ private:
     const char* raiseFault_ = nullptr;
 };
 
-[[noreturn]] void Report(const std::vector<Op>& ops, std::size_t last, const std::string& fault)
+// The program running, and the op it is at, for a sanitizer's report.
+const std::vector<Op>* g_program = nullptr;
+std::size_t g_at = 0;
+
+[[noreturn]] void Report(const std::string& fault)
 {
     std::fprintf(stderr, "extension fuzz finding: %s\nafter these operations:\n", fault.c_str());
-    for (std::size_t i = 0; i <= last && i < ops.size(); ++i) {
-        std::fprintf(stderr, "  %s\n", DescribeOp(ops[i]).c_str());
+    for (std::size_t i = 0; g_program != nullptr && i <= g_at && i < g_program->size(); ++i) {
+        std::fprintf(stderr, "  %s\n", DescribeOp((*g_program)[i]).c_str());
     }
+    // libFuzzer's abort handler writes the input as a crash file.
     std::abort();
+}
+
+void OnSanitizerReport()
+{
+    Report("the sanitizer report above");
 }
 
 }  // namespace
 
 }  // namespace zandrel::fuzz
+
+// A quarter of the mutations are libFuzzer's own on the bytes; the rest change the
+// program op by op, which keeps it parsing the same way.
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
+
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t maxSize,
+                                               unsigned int seed)
+{
+    using namespace zandrel::fuzz;
+    std::minstd_rand random(seed);
+    if (random() % 4 == 0) {
+        return LLVMFuzzerMutate(data, size, maxSize);
+    }
+    std::vector<Op> ops = DecodeProgram(data, size);
+    MutateProgram(&ops, &random);
+    const std::vector<std::uint8_t> bytes = EncodeProgram(ops);
+    if (bytes.size() > maxSize) {
+        return LLVMFuzzerMutate(data, size, maxSize);
+    }
+    std::copy(bytes.begin(), bytes.end(), data);
+    return bytes.size();
+}
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -792,18 +825,23 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace zandrel::fuzz;
+    // In place of libFuzzer's own, which it installs after LLVMFuzzerInitialize.
+    static const int installed = (__sanitizer_set_death_callback(&OnSanitizerReport), 0);
+    (void)installed;
     const std::vector<Op> ops = DecodeProgram(data, size);
+    g_program = &ops;
     ClearScratch();
     Harness harness;
-    for (std::size_t i = 0; i < ops.size(); ++i) {
-        const std::string fault = harness.Run(ops[i]);
+    for (g_at = 0; g_at < ops.size(); ++g_at) {
+        const std::string fault = harness.Run(ops[g_at]);
         if (!fault.empty()) {
-            Report(ops, i, fault);
+            Report(fault);
         }
     }
     const std::string fault = harness.Finish();
     if (!fault.empty()) {
-        Report(ops, ops.size(), "at the end: " + fault);
+        Report("at the end: " + fault);
     }
+    g_program = nullptr;
     return 0;
 }

@@ -169,7 +169,122 @@ bool IsEvent(OpKind kind)
     return kind == OpKind::kCondition || kind == OpKind::kAction || kind == OpKind::kExpression;
 }
 
+// Values at the edges of the extension's ranges: the small ones of players, slots,
+// button slots and indexes, where an off-by-one lives, and the wide ones of key,
+// axis and 16- and 32-bit limits.
+constexpr std::int32_t kSmallEdges[] = {-1, 0, 1, 2, 3, 4, 7, 8, 15, 16, 17};
+constexpr std::int32_t kWideEdges[] = {
+    31, 127, 128, 255, 256, 4500, 32000, 32767, 32768, 65535, 65536, -32768, -2147483647 - 1, 2147483647,
+};
+
+template <std::size_t N>
+std::int32_t PickOf(const std::int32_t (&values)[N], std::minstd_rand& random)
+{
+    return values[random() % N];
+}
+
+std::int32_t PickValue(std::int32_t old, std::minstd_rand& random)
+{
+    switch (random() % 8) {
+        case 0:
+        case 1:
+        case 2:
+            return PickOf(kSmallEdges, random);
+        case 3:
+            return PickOf(kWideEdges, random);
+        case 4:
+        case 5:
+            return static_cast<std::int32_t>(static_cast<std::uint32_t>(old) + random() % 5 - 2);
+        case 6:
+            return static_cast<std::int32_t>(random() % 256);
+        default:
+            return static_cast<std::int32_t>(random() ^ (random() << 16));
+    }
+}
+
+std::string PickText(std::string text, std::minstd_rand& random)
+{
+    const std::size_t at = text.empty() ? 0 : random() % (text.size() + 1);
+    switch (random() % 4) {
+        case 0:
+            text.insert(at, random() % 64, static_cast<char>(random()));
+            break;
+        case 1:
+            text.resize(at);
+            break;
+        case 2:
+            text.insert(at, 1, static_cast<char>(random()));
+            break;
+        default:
+            text.insert(at, std::string(2, '\0'));
+            break;
+    }
+    return text.size() > 255 ? text.substr(0, 255) : text;
+}
+
+// One field of `op` changed; half the time one of its integers (the parameters and
+// the world's readings).
+void MutateField(Op& op, std::minstd_rand& random)
+{
+    int values = 0;
+    std::vector<int> integers;
+    std::vector<bool> isText;
+    for (const Field& field : kSchemas[static_cast<int>(op.kind)].fields) {
+        if (field.label == nullptr) {
+            break;
+        }
+        if (field.type == 'i') {
+            integers.push_back(values);
+        }
+        values += field.type == 't' ? 0 : 1;
+        isText.push_back(field.type == 't');
+    }
+    const int texts = static_cast<int>(isText.size()) - values;
+    int field = static_cast<int>(random() % isText.size());
+    if (!integers.empty() && random() % 2 == 0) {
+        field = integers[random() % integers.size()];
+    }
+    if (field < values) {
+        op.values[field] = PickValue(op.values[field], random);
+    } else if (texts > 0) {
+        std::string& text = op.texts[field - values];
+        text = PickText(text, random);
+    }
+}
+
 }  // namespace
+
+void MutateProgram(std::vector<Op>* ops, std::minstd_rand* random)
+{
+    std::minstd_rand& r = *random;
+    const std::size_t size = ops->size();
+    const auto at = [&](std::size_t n) { return ops->begin() + static_cast<std::ptrdiff_t>(r() % n); };
+    const unsigned choice = size == 0 ? 0 : r() % 10;
+    if (choice == 0 && size < kMaxOps) {
+        Op op{static_cast<OpKind>(r() % static_cast<unsigned>(OpKind::kCount)), {}, {}};
+        for (int& value : op.values) {
+            value = PickValue(0, r);
+        }
+        ops->insert(at(size + 1), op);
+    } else if (choice == 1) {
+        ops->erase(at(size));
+    } else if (choice == 2 && size < kMaxOps) {
+        const Op copy = *at(size);
+        ops->insert(at(size + 1), copy);
+    } else if (choice == 3) {
+        std::iter_swap(at(size), at(size));
+    } else if (size != 0) {
+        // Half the time an event: its parameters reach the extension unfiltered.
+        std::vector<Op*> events;
+        for (Op& op : *ops) {
+            if (IsEvent(op.kind)) {
+                events.push_back(&op);
+            }
+        }
+        Op* op = !events.empty() && r() % 2 == 0 ? events[r() % events.size()] : &*at(size);
+        MutateField(*op, r);
+    }
+}
 
 std::int32_t EventCode(OpKind kind, const std::string& name)
 {

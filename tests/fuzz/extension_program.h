@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,7 @@ enum class OpKind : std::uint8_t {
 
 constexpr int kMaxValues = 8;
 constexpr int kMaxTexts = 2;
-constexpr std::size_t kMaxOps = 256;
+constexpr std::size_t kMaxOps = 64;
 
 struct Op {
     OpKind kind;
@@ -51,6 +52,11 @@ std::vector<Op> DecodeProgram(const std::uint8_t* data, std::size_t size);
 
 // The bytes DecodeProgram reads back as `ops`; byte fields are cut to 8 bits.
 std::vector<std::uint8_t> EncodeProgram(const std::vector<Op>& ops);
+
+// One change to a program, as a fuzzer's mutation: an op inserted (its fields picked
+// among the values that sit on the extension's boundaries), removed, copied or moved,
+// or one field of an op changed.
+void MutateProgram(std::vector<Op>* ops, std::minstd_rand* random);
 
 // The code of the condition, action or expression (by `kind`) whose menu text is
 // `name`, or -1.

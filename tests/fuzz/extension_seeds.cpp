@@ -1,5 +1,6 @@
 // Writes the extension fuzzer's seed corpus: a few programs that retell host scripts
-// (the tour, the settings file, an XInput pad, a pad pulled out, the catalogue),
+// (the tour, the settings file, an XInput pad, a pad pulled out, the catalogue, device
+// names, every event once),
 // so the fuzzer starts from sequences that reach deep into the extension.
 //
 //   zandrel_extension_seeds DIR          writes the seeds
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "exports/routine_tables.h"
 #include "tests/fuzz/extension_program.h"
 
 namespace zandrel::fuzz {
@@ -199,6 +201,39 @@ std::vector<Op> Catalogue()
     return ops;
 }
 
+// The expression script's device names: a short one, one cut to the string result.
+std::vector<Op> DeviceNames()
+{
+    return {Joystick(3, 0x1234, 0xABCD),
+            Registry(0x1234, 0xABCD, "Pad \"Pro\" \\ 2"),
+            Create(0),
+            Action(0, "SetPlayerAndPadID", 0, 3),
+            Expression(0, "getDeviceName", 0),
+            Expression(0, "getDeviceName", 3),
+            Registry(0x1234, 0xABCD, "0123456789abcdefghij0123456789abcdefghij0123456789abcdefghij0123456789"),
+            Expression(0, "getDeviceName", 1),
+            Unplug(3),
+            Frame(),
+            Expression(0, "getDeviceName", 0)};
+}
+
+// Every routine of the tables once, on a bound object, as the event scripts do.
+std::vector<Op> EveryEvent()
+{
+    std::vector<Op> ops = {Joystick(0, 0x045E, 0x028E), Create(0), Action(0, "SetPlayerAndPadID", 0, 0)};
+    for (int code = 0; code < kActionCount; ++code) {
+        ops.push_back({OpKind::kAction, {0, code, 1, 2, 3, kFixedName}, {}});
+        ops.push_back(Frame());
+    }
+    for (int code = 0; code < kConditionCount; ++code) {
+        ops.push_back({OpKind::kCondition, {0, code, 1}, {}});
+    }
+    for (int code = 0; code < kExpressionCount; ++code) {
+        ops.push_back({OpKind::kExpression, {0, code, 1, 2, 3, 0}, {}});
+    }
+    return ops;
+}
+
 }  // namespace
 
 }  // namespace zandrel::fuzz
@@ -225,7 +260,9 @@ int main(int argc, char** argv)
                  {"settings", Settings()},
                  {"xinput", XInputPad()},
                  {"pulled_out", PulledOut()},
-                 {"catalogue", Catalogue()}};
+                 {"catalogue", Catalogue()},
+                 {"device_names", DeviceNames()},
+                 {"every_event", EveryEvent()}};
     for (const auto& seed : seeds) {
         const std::vector<std::uint8_t> bytes = EncodeProgram(seed.ops);
         const std::string path = std::string(argv[1]) + "/seed-" + seed.name;
