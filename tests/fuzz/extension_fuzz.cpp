@@ -276,11 +276,9 @@ private:
             case OpKind::kFrame:
                 return Frames(v[0] % 5);
             case OpKind::kCondition:
-                return Condition(v[0], v[1], v[2]);
             case OpKind::kAction:
-                return Action(op);
             case OpKind::kExpression:
-                return Expression(op);
+                return Event(op);
             case OpKind::kFile:
                 WriteFile(v[0], op.texts[0], op.texts[1]);
                 return {};
@@ -398,34 +396,34 @@ private:
         return {};
     }
 
-    std::string Condition(std::int32_t s, std::int32_t code, std::int32_t param)
-    {
-        Slot* slot = Live(s);
-        if (slot == nullptr) {
-            return {};
-        }
-        if (code < 0 || code >= kConditionCount) {
-            return CatalogueOnly(EventKind::kCondition, code);
-        }
-        slot->conditionParam = param;
-        const std::int32_t answer = kConditionRoutines[code](slot->object, param, 0);
-        return answer == 0 || answer == 1 ? std::string() : "condition answered " + std::to_string(answer);
-    }
-
-    std::string Action(const Op& op)
+    // A host calls routines through the tables only; a code outside them goes to the
+    // catalogue, which must know nothing of it.
+    std::string Event(const Op& op)
     {
         Slot* slot = Live(op.values[0]);
         const std::int32_t code = op.values[1];
+        const auto kind = static_cast<EventKind>(static_cast<int>(op.kind) - static_cast<int>(OpKind::kCondition));
         if (slot == nullptr) {
             return {};
         }
-        if (code < 0 || code >= kActionCount) {
-            return CatalogueOnly(EventKind::kAction, code);
+        if (code < 0 || code >= kRoutineCounts[static_cast<int>(kind)]) {
+            return CatalogueOnly(kind, code);
         }
-        const std::int16_t* info = ::GetActionInfos(&compatible_.services, static_cast<std::int16_t>(code));
+        const std::int16_t* info =
+            kInfoExports[static_cast<int>(kind)](&compatible_.services, static_cast<std::int16_t>(code));
         if (info == nullptr) {
-            return "no record for an action of the routine table";
+            return "no record for a code of the routine table";
         }
+        if (kind == EventKind::kCondition) {
+            slot->conditionParam = op.values[2];
+            const std::int32_t answer = kConditionRoutines[code](slot->object, op.values[2], 0);
+            return answer == 0 || answer == 1 ? std::string() : "condition answered " + std::to_string(answer);
+        }
+        return kind == EventKind::kAction ? Action(*slot, code, info, op) : Expression(*slot, code, info, op);
+    }
+
+    std::string Action(Slot& slot, std::int32_t code, const std::int16_t* info, const Op& op)
+    {
         // Parameters as the record types them: integers in turn, the file name where named.
         const bool hasName = FileName(op.values[5], op.texts[0], &name_);
         host_.actionParameters.clear();
@@ -437,28 +435,16 @@ private:
                 host_.actionParameters.push_back(op.values[2 + integer++]);
             }
         }
-        kActionRoutines[code](slot->object, 0, 0);
+        kActionRoutines[code](slot.object, 0, 0);
         return raiseFault_ != nullptr ? raiseFault_ : std::string();
     }
 
-    std::string Expression(const Op& op)
+    std::string Expression(Slot& slot, std::int32_t code, const std::int16_t* info, const Op& op)
     {
-        Slot* slot = Live(op.values[0]);
-        const std::int32_t code = op.values[1];
-        if (slot == nullptr) {
-            return {};
-        }
-        if (code < 0 || code >= kExpressionCount) {
-            return CatalogueOnly(EventKind::kExpression, code);
-        }
-        const std::int16_t* info = ::GetExpressionInfos(&compatible_.services, static_cast<std::int16_t>(code));
-        if (info == nullptr) {
-            return "no record for an expression of the routine table";
-        }
         host_.expressionParameters.assign(op.values + 2, op.values + 5);
         host_.stringResultNull = (op.values[5] & 1) != 0;
         std::fill(std::begin(host_.stringResult), std::end(host_.stringResult), kUntouched);
-        RunObject* object = slot->object;
+        RunObject* object = slot.object;
         object->header.flags = static_cast<std::uint16_t>(object->header.flags & ~kStringResultFlag);
         const HostParam value = kExpressionRoutines[code](object, testing::TestHost::kParameterHandle);
         const bool isString = (object->header.flags & kStringResultFlag) != 0;
@@ -479,7 +465,6 @@ private:
         return fault;
     }
 
-    // A host calls no routine for a code outside the tables; the catalogue still answers.
     std::string CatalogueOnly(EventKind kind, std::int32_t code)
     {
         const int k = static_cast<int>(kind);
