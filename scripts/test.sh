@@ -44,7 +44,11 @@ mkdir -p build/fuzz/extension-corpus
 build/fuzz/tests/fuzz/zandrel_extension_seeds build/fuzz/extension-corpus
 if ! build/fuzz/tests/fuzz/zandrel_extension_fuzz -max_total_time=20 -max_len=4096 -print_final_stats=1 \
     build/fuzz/extension-corpus >build/fuzz/extension-fuzz.log 2>&1; then
-    tail -n 60 build/fuzz/extension-fuzz.log
+    # A program can be longer than a tail: the sanitizer's summary, the finding with
+    # every operation, then the tail (the crash file and the figures).
+    grep -E 'runtime error|ERROR: AddressSanitizer' build/fuzz/extension-fuzz.log | head -n 3 || true
+    sed -n '/^extension fuzz finding/,/ERROR: libFuzzer/p' build/fuzz/extension-fuzz.log
+    tail -n 12 build/fuzz/extension-fuzz.log
     exit 1
 fi
 grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/extension-fuzz.log
