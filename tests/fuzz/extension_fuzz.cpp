@@ -758,6 +758,7 @@ std::size_t g_at = 0;
     for (std::size_t i = 0; g_program != nullptr && i <= g_at && i < g_program->size(); ++i) {
         std::fprintf(stderr, "  %s\n", DescribeOp((*g_program)[i]).c_str());
     }
+    RemoveScratch();  // no exit handler runs after an abort
     // libFuzzer's abort handler writes the input as a crash file.
     std::abort();
 }
