@@ -56,13 +56,23 @@ public:
     // given control-key table (may be null).
     RunObject* CreateAt(RunObject* memory, HostControlKeys* keys)
     {
-        std::memset(static_cast<void*>(memory), 0xAA, sizeof(RunObject));
-        std::memset(&memory->header, 0, sizeof memory->header);
-        memory->header.services = &services_;
-        memory->header.controlKeys = keys;
-        CreateRunObject(memory, nullptr, nullptr);
-        return memory;
+        return CreateIn(memory, sizeof(RunObject), keys, &services_);
     }
+
+    // An object in `size` bytes of memory, as large as GetRunObjectDataSize asked,
+    // with these services and control-key table (either may be null).
+    RunObject* CreateIn(void* memory, std::size_t size, HostControlKeys* keys, HostServices* services)
+    {
+        std::memset(memory, 0xAA, size);
+        auto* object = static_cast<RunObject*>(memory);
+        std::memset(&object->header, 0, sizeof object->header);
+        object->header.services = services;
+        object->header.controlKeys = keys;
+        CreateRunObject(object, nullptr, nullptr);
+        return object;
+    }
+
+    HostServices* services() { return &services_; }
 
     // Runs action `code` with these parameters, as an event would.
     std::int32_t Act(RunObject* object, int code, std::initializer_list<HostParam> parameters = {})

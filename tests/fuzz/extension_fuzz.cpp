@@ -1,0 +1,833 @@
+// libFuzzer target: the whole extension under a small host. The input is a program
+// of operations (extension_program.h) over up to four objects, the catalogue and
+// editor exports and the simulated world. After every operation the host checks what
+// it can see: guard bytes around every record, the control-key table and every text
+// buffer; texts terminated inside their buffers; the object fields it may rely on;
+// the module's XInput device list; no heap allocation during a frame. A finding
+// aborts with the operations so far, one a line.
+#include <dirent.h>
+#include <sanitizer/allocator_interface.h>
+#include <sanitizer/common_interface_defs.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "exports/catalogue.h"
+#include "exports/run_info.h"
+#include "platform/joystick_key.h"
+#include "platform/platform.h"
+#include "platform/resource_access.h"
+#include "platform/resource_access_sim.h"
+#include "platform/utf8.h"
+#include "tests/fuzz/extension_program.h"
+#include "tests/settings_guard.h"
+
+namespace zandrel::fuzz {
+
+namespace {
+
+constexpr int kSlots = 4;
+constexpr std::size_t kRecordGuard = 64;
+constexpr std::size_t kTextGuard = 16;      // characters each side of a text buffer
+constexpr char16_t kUntouched = 0xFDD0;     // a noncharacter no text holds
+constexpr std::size_t kLongestText = 4096;  // a string result outside the host's buffer
+constexpr std::size_t kMaxDevices = 16;
+constexpr std::int16_t kFileNameType = 45;
+constexpr std::int16_t kStringResultFlagInInfo = 1;
+constexpr std::uint32_t kDefaultEditorVersion = 0x020000F9;
+
+// Heap allocations counted while a frame runs, in this thread only (libFuzzer's own
+// threads allocate when they like).
+thread_local bool t_counting = false;
+thread_local long t_allocations = 0;
+
+void CountAllocation(const volatile void*, std::size_t)
+{
+    if (t_counting) {
+        ++t_allocations;
+    }
+}
+
+void IgnoreFree(const volatile void*) {}
+
+// The settings files' folder; every file name an op builds lies in it.
+std::string g_scratch;
+
+void ClearScratch()
+{
+    if (DIR* dir = opendir(g_scratch.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
+                std::remove((g_scratch + "/" + entry->d_name).c_str());
+            }
+        }
+        closedir(dir);
+    }
+}
+
+void RemoveScratch()
+{
+    ClearScratch();
+    std::remove(g_scratch.c_str());
+}
+
+// What a host gives as a file name: selector 0 null, 1 empty, 2 one of four fixed
+// names, 3 the text's UTF-16 units (pairs of bytes); the last two inside the
+// scratch folder, '/' taken as '_' so that no name leaves it. False for null.
+bool FileName(std::int32_t selector, const std::string& text, std::u16string* name)
+{
+    name->clear();
+    switch (selector & 3) {
+        case 0:
+            return false;
+        case 1:
+            return true;
+        case 2:
+            *name = std::u16string(g_scratch.begin(), g_scratch.end()) + u"/s" +
+                    static_cast<char16_t>(u'0' + ((selector >> 2) & 3));
+            return true;
+        default:
+            *name = std::u16string(g_scratch.begin(), g_scratch.end()) + u"/";
+            for (std::size_t i = 0; i < text.size(); i += 2) {
+                auto unit = static_cast<char16_t>(static_cast<std::uint8_t>(text[i]));
+                if (i + 1 < text.size()) {
+                    unit = static_cast<char16_t>(unit | static_cast<std::uint8_t>(text[i + 1]) << 8);
+                }
+                name->push_back(unit == u'/' ? u'_' : unit);
+            }
+            return true;
+    }
+}
+
+// Empty when the extension either left the text alone or ended it inside its room,
+// and left the `after` characters behind it untouched; else the fault.
+std::string TextFault(const char16_t* text, std::size_t room, std::size_t after, const char* what)
+{
+    bool written = false;
+    bool terminated = false;
+    for (std::size_t i = 0; i < room && !terminated; ++i) {
+        written = written || text[i] != kUntouched;
+        terminated = text[i] == 0;
+    }
+    for (std::size_t i = room; i < room + after; ++i) {
+        if (text[i] != kUntouched) {
+            return std::string(what) + ": written past its " + std::to_string(room) + " characters";
+        }
+    }
+    if (written && !terminated) {
+        return std::string(what) + ": no terminator in its " + std::to_string(room) + " characters";
+    }
+    return {};
+}
+
+// A text buffer handed to an export, with guard characters on both sides.
+class GuardedText {
+public:
+    explicit GuardedText(std::size_t room) : room_(room), chars_(room + 2 * kTextGuard, kUntouched) {}
+    char16_t* data() { return chars_.data() + kTextGuard; }
+    std::string Fault(const char* what) const
+    {
+        for (std::size_t i = 0; i < kTextGuard; ++i) {
+            if (chars_[i] != kUntouched) {
+                return std::string(what) + ": written before its buffer";
+            }
+        }
+        return TextFault(chars_.data() + kTextGuard, room_, kTextGuard, what);
+    }
+
+private:
+    std::size_t room_;
+    std::vector<char16_t> chars_;
+};
+
+struct Editor {
+    EditorServices services;  // first, so the extension's pointer leads back here
+    std::uint32_t version;
+};
+
+std::uint32_t ZANDREL_CALL EditorVersion(EditorServices* self)
+{
+    return reinterpret_cast<Editor*>(self)->version;
+}
+
+HostParam ZANDREL_CALL EditorGeneralCall(EditorServices*, void*, std::int32_t, HostParam, HostParam, HostParam)
+{
+    return 0;
+}
+
+// An object's memory: guard, the record of the size the extension asked for, guard.
+struct Slot {
+    std::unique_ptr<std::uint64_t[]> memory;
+    std::size_t size = 0;
+    RunObject* object = nullptr;
+    HostHeader header{};                                     // as handed over; the extension may change only the flags
+    std::uint8_t reserved[sizeof RunObject::reserved] = {};  // as created; never the extension's to write
+    std::int32_t conditionParam = 0;
+
+    std::uint8_t* bytes() { return reinterpret_cast<std::uint8_t*>(memory.get()); }
+};
+
+// The catalogue's routine counts, by event kind.
+constexpr int kRoutineCounts[3] = {kConditionCount, kActionCount, kExpressionCount};
+
+using InfosExport = decltype(&::GetConditionInfos);
+using StringExport = decltype(&::GetConditionString);
+using MenuExport = decltype(&::GetConditionMenu);
+using CodeExport = decltype(&::GetConditionCodeFromMenu);
+constexpr InfosExport kInfoExports[3] = {&::GetConditionInfos, &::GetActionInfos, &::GetExpressionInfos};
+constexpr StringExport kStringExports[3] = {&::GetConditionString, &::GetActionString, &::GetExpressionString};
+constexpr MenuExport kMenuExports[3] = {&::GetConditionMenu, &::GetActionMenu, &::GetExpressionMenu};
+constexpr CodeExport kCodeExports[3] = {&::GetConditionCodeFromMenu, &::GetActionCodeFromMenu,
+                                        &::GetExpressionCodeFromMenu};
+
+enum Export {
+    kMenu = 0,          // + kind
+    kCodeFromMenu = 3,  // + kind
+    kEventInfos = 6,    // + kind
+    kEventString = 9,   // + kind
+    kConditionTitle = 12,
+    kActionTitle,
+    kExpressionTitle,
+    kExpressionParam,
+    kObjInfos,
+    kGetInfos,
+    kRunInfos,
+    kCreateObject,
+    kProperties,
+    kObjectRect,
+    kDebugTree,
+    kHelpFile,
+    kExportCount
+};
+
+class Harness {
+public:
+    Harness()
+    {
+        std::memset(&keys_, testing::kGuardByte, sizeof keys_);
+        std::memset(keys_.keys, 0, sizeof keys_.keys);
+        host_.onRaise = &Harness::OnRaise;
+        host_.onRaiseContext = this;
+        compatible_ = Editor{{&EditorVersion, &EditorGeneralCall}, kDefaultEditorVersion};
+        editor_ = compatible_;
+    }
+    Harness(const Harness&) = delete;
+    Harness& operator=(const Harness&) = delete;
+
+    // Runs one op; empty, or what went wrong.
+    std::string Run(const Op& op)
+    {
+        std::string fault = Execute(op);
+        return fault.empty() ? Check() : fault;
+    }
+
+    // The game ends: every live object is destroyed.
+    std::string Finish()
+    {
+        for (int s = 0; s < kSlots; ++s) {
+            std::string fault = Destroy(s);
+            if (!fault.empty()) {
+                return fault;
+            }
+        }
+        return Check();
+    }
+
+private:
+    static void OnRaise(RunObject* object, std::int32_t code, void* context)
+    {
+        // As a host evaluates the raised condition; no allocation here, it runs in frames.
+        auto* harness = static_cast<Harness*>(context);
+        if (code < 0 || code >= kConditionCount) {
+            harness->raiseFault_ = "a raised condition code outside the routine table";
+            return;
+        }
+        std::int32_t param = 0;
+        for (Slot& slot : harness->slots_) {
+            param = slot.object == object ? slot.conditionParam : param;
+        }
+        const std::int32_t answer = kConditionRoutines[code](object, param, 0);
+        if (answer != 0 && answer != 1) {
+            harness->raiseFault_ = "a raised condition answered other than 0 or 1";
+        }
+    }
+
+    Slot* Live(std::int32_t slot)
+    {
+        Slot& s = slots_[slot & (kSlots - 1)];
+        return s.object != nullptr ? &s : nullptr;
+    }
+
+    EditorServices* editor() { return noEditor_ ? nullptr : &editor_.services; }
+
+    std::string Execute(const Op& op)
+    {
+        const std::int32_t* v = op.values;
+        sim::World& world = host_.world();
+        switch (op.kind) {
+            case OpKind::kCreate:
+                return Create(v[0] & (kSlots - 1), v[1]);
+            case OpKind::kDestroy:
+                return Destroy(v[0] & (kSlots - 1));
+            case OpKind::kFrame:
+                return Frames(v[0] % 5);
+            case OpKind::kCondition:
+            case OpKind::kAction:
+            case OpKind::kExpression:
+                return Event(op);
+            case OpKind::kFile:
+                WriteFile(v[0], op.texts[0], op.texts[1]);
+                return {};
+            case OpKind::kJoystick:
+                world.joysticks[v[0] & 15] = sim::Joystick{true,
+                                                           static_cast<std::uint16_t>(v[2]),
+                                                           static_cast<std::uint16_t>(v[3]),
+                                                           static_cast<std::uint32_t>(v[4]),
+                                                           static_cast<std::uint32_t>(v[5]),
+                                                           static_cast<std::uint32_t>(v[6]),
+                                                           static_cast<std::uint32_t>(v[7]),
+                                                           (v[1] & 1) != 0};
+                return {};
+            case OpKind::kUnplug:
+                world.joysticks[v[0] & 15].present = false;
+                return {};
+            case OpKind::kXInput:
+                world.xinput[v[0] & 3] =
+                    sim::XInputPad{(v[1] & 1) != 0, static_cast<std::uint8_t>(v[2]), static_cast<std::uint8_t>(v[3])};
+                return {};
+            case OpKind::kKey:
+                world.SetKey(static_cast<std::uint8_t>(v[0]), (v[1] & 1) != 0);
+                return {};
+            case OpKind::kKeyboard:
+                world.keyboardFails = (v[0] & 1) != 0;
+                return {};
+            case OpKind::kDevice:
+                AddDevice(op);
+                return {};
+            case OpKind::kDevices:
+                if (v[0] % 3 == 0) {
+                    world.devices.clear();
+                } else {
+                    world.devicesFail = v[0] % 3 == 1;
+                }
+                return {};
+            case OpKind::kRegistry: {
+                char16_t path[kKeyPathRoom];
+                FormatJoystickKeyPath(static_cast<std::uint16_t>(v[0]), static_cast<std::uint16_t>(v[1]), path);
+                world.joystickNames[path] =
+                    sim::RegistryValue{static_cast<std::uint32_t>(v[2]), {op.texts[0].begin(), op.texts[0].end()}};
+                return {};
+            }
+            case OpKind::kControls:
+                keys_.keys[v[0] & 3][v[1] & 7] = static_cast<std::uint16_t>(v[2]);
+                return {};
+            case OpKind::kEditor:
+                noEditor_ = (v[0] & 3) == 3;
+                editor_ = compatible_;
+                editor_.version = (v[0] & 3) == 1 ? static_cast<std::uint32_t>(v[1]) : kDefaultEditorVersion;
+                editor_.services.GetVersion = (v[0] & 3) == 2 ? nullptr : &EditorVersion;
+                return {};
+            case OpKind::kExport:
+                return CallExport(op);
+            case OpKind::kCount:
+                break;
+        }
+        return {};
+    }
+
+    std::string Create(int s, std::int32_t flags)
+    {
+        Slot& slot = slots_[s];
+        if (slot.object != nullptr) {
+            return {};
+        }
+        const std::int32_t asked = GetRunObjectDataSize(nullptr, nullptr);
+        if (asked < static_cast<std::int32_t>(sizeof(HostHeader))) {
+            return "GetRunObjectDataSize asks for " + std::to_string(asked) + " bytes";
+        }
+        slot.size = static_cast<std::size_t>(asked);
+        slot.memory = std::make_unique<std::uint64_t[]>((2 * kRecordGuard + slot.size + 7) / 8);
+        std::memset(slot.bytes(), testing::kGuardByte, 2 * kRecordGuard + slot.size);
+        slot.object = host_.CreateIn(slot.bytes() + kRecordGuard, slot.size, (flags & 1) != 0 ? nullptr : &keys_.keys,
+                                     (flags & 2) != 0 ? &noServices_ : host_.services());
+        slot.header = slot.object->header;
+        std::memcpy(slot.reserved, slot.object->reserved, sizeof slot.reserved);
+        slot.conditionParam = 0;
+        return {};
+    }
+
+    std::string Destroy(int s)
+    {
+        Slot& slot = slots_[s];
+        if (slot.object == nullptr) {
+            return {};
+        }
+        DestroyRunObject(slot.object, 0);
+        std::string fault = CheckSlot(s);
+        slot.object = nullptr;
+        slot.memory.reset();
+        return fault;
+    }
+
+    std::string Frames(int count)
+    {
+        for (int n = 0; n < count; ++n) {
+            for (int s = 0; s < kSlots; ++s) {
+                if (slots_[s].object == nullptr) {
+                    continue;
+                }
+                t_allocations = 0;
+                t_counting = true;
+                HandleRunObject(slots_[s].object);
+                t_counting = false;
+                if (t_allocations != 0) {
+                    return "a frame of slot " + std::to_string(s) + " allocated " + std::to_string(t_allocations) +
+                           " times";
+                }
+                if (raiseFault_ != nullptr) {
+                    return raiseFault_;
+                }
+            }
+        }
+        return {};
+    }
+
+    // A host calls routines through the tables only; a code outside them goes to the
+    // catalogue, which must know nothing of it.
+    std::string Event(const Op& op)
+    {
+        Slot* slot = Live(op.values[0]);
+        const std::int32_t code = op.values[1];
+        const auto kind = static_cast<EventKind>(static_cast<int>(op.kind) - static_cast<int>(OpKind::kCondition));
+        if (slot == nullptr) {
+            return {};
+        }
+        if (code < 0 || code >= kRoutineCounts[static_cast<int>(kind)]) {
+            return CatalogueOnly(kind, code);
+        }
+        const std::int16_t* info =
+            kInfoExports[static_cast<int>(kind)](&compatible_.services, static_cast<std::int16_t>(code));
+        if (info == nullptr) {
+            return "no record for a code of the routine table";
+        }
+        if (kind == EventKind::kCondition) {
+            slot->conditionParam = op.values[2];
+            const std::int32_t answer = kConditionRoutines[code](slot->object, op.values[2], 0);
+            return answer == 0 || answer == 1 ? std::string() : "condition answered " + std::to_string(answer);
+        }
+        return kind == EventKind::kAction ? Action(*slot, code, info, op) : Expression(*slot, code, info, op);
+    }
+
+    std::string Action(Slot& slot, std::int32_t code, const std::int16_t* info, const Op& op)
+    {
+        // Parameters as the record types them: integers in turn, the file name where named.
+        const bool hasName = FileName(op.values[5], op.texts[0], &name_);
+        host_.actionParameters.clear();
+        int integer = 0;
+        for (int p = 0; p < info[2] && p < kMaxEventParams; ++p) {
+            if (info[3 + p] == kFileNameType) {
+                host_.actionParameters.push_back(hasName ? reinterpret_cast<HostParam>(name_.c_str()) : 0);
+            } else {
+                host_.actionParameters.push_back(op.values[2 + integer++]);
+            }
+        }
+        kActionRoutines[code](slot.object, 0, 0);
+        return raiseFault_ != nullptr ? raiseFault_ : std::string();
+    }
+
+    std::string Expression(Slot& slot, std::int32_t code, const std::int16_t* info, const Op& op)
+    {
+        host_.expressionParameters.assign(op.values + 2, op.values + 5);
+        host_.stringResultNull = (op.values[5] & 1) != 0;
+        std::fill(std::begin(host_.stringResult), std::end(host_.stringResult), kUntouched);
+        RunObject* object = slot.object;
+        object->header.flags = static_cast<std::uint16_t>(object->header.flags & ~kStringResultFlag);
+        const HostParam value = kExpressionRoutines[code](object, testing::TestHost::kParameterHandle);
+        const bool isString = (object->header.flags & kStringResultFlag) != 0;
+        if (isString != ((info[1] & kStringResultFlagInInfo) != 0)) {
+            return "the string-result flag disagrees with the expression's record";
+        }
+        std::string fault = TextFault(host_.stringResult, kStringResultRoom, kTextGuard, "string result buffer");
+        const auto* text = reinterpret_cast<const char16_t*>(value);
+        if (fault.empty() && isString && text != nullptr && text != host_.stringResult) {
+            std::size_t length = 0;
+            while (length < kLongestText && text[length] != 0) {
+                ++length;
+            }
+            if (length == kLongestText) {
+                fault = "a string result of the extension's own without terminator";
+            }
+        }
+        return fault;
+    }
+
+    std::string CatalogueOnly(EventKind kind, std::int32_t code)
+    {
+        const int k = static_cast<int>(kind);
+        if (kInfoExports[k](editor(), static_cast<std::int16_t>(code)) != nullptr) {
+            return "a record for a code outside the routine table";
+        }
+        GuardedText text(256);
+        kStringExports[k](editor(), static_cast<std::int16_t>(code), text.data(), 256);
+        return text.Fault("display string of a code outside the table");
+    }
+
+    void WriteFile(std::int32_t selector, const std::string& nameText, const std::string& contents)
+    {
+        std::u16string name;
+        std::string path;
+        if (!FileName(selector, nameText, &name) || !Utf16ToUtf8(name.c_str(), &path) || path.empty()) {
+            return;
+        }
+        if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+            std::fwrite(contents.data(), 1, contents.size(), file);
+            std::fclose(file);
+        }
+    }
+
+    void AddDevice(const Op& op)
+    {
+        sim::World& world = host_.world();
+        if (world.devices.size() >= kMaxDevices) {
+            return;
+        }
+        std::u16string id;
+        if ((op.values[0] & 1) == 0) {
+            char text[64];
+            std::snprintf(text, sizeof text, "HID\\VID_%04X&PID_%04X&IG_00", op.values[1] & 0xFFFF,
+                          op.values[2] & 0xFFFF);
+            id.assign(text, text + std::strlen(text));
+        } else {
+            for (std::size_t i = 0; i + 1 < op.texts[0].size(); i += 2) {
+                id.push_back(static_cast<char16_t>(static_cast<std::uint8_t>(op.texts[0][i]) |
+                                                   static_cast<std::uint8_t>(op.texts[0][i + 1]) << 8));
+            }
+        }
+        world.devices.push_back(id);
+    }
+
+    std::string CallExport(const Op& op)
+    {
+        const int which = static_cast<int>(static_cast<std::uint32_t>(op.values[0]) % kExportCount);
+        const auto code = static_cast<std::int16_t>(op.values[1]);
+        const auto index = static_cast<std::int16_t>(op.values[2]);
+        const auto length = static_cast<std::uint16_t>(op.values[3]);
+        const bool nullBuffer = (op.values[3] & 0x10000) != 0;
+        EditorServices* ed = editor();
+        GuardedText text(length);
+        char16_t* buffer = nullBuffer ? nullptr : text.data();
+        if (which < kCodeFromMenu) {
+            return Menu(which);
+        }
+        if (which < kEventInfos) {
+            const int kind = which - kCodeFromMenu;
+            const std::int32_t found = kCodeExports[kind](ed, static_cast<std::uint16_t>(op.values[1]));
+            return found >= -1 && found < kRoutineCounts[kind] ? std::string()
+                                                               : "code from menu " + std::to_string(found);
+        }
+        if (which < kEventString) {
+            return Infos(which - kEventInfos, code);
+        }
+        switch (which) {
+            case kEventString:
+            case kEventString + 1:
+            case kEventString + 2:
+                kStringExports[which - kEventString](ed, code, buffer, length);
+                return text.Fault("display string");
+            case kConditionTitle:
+                ::GetConditionTitle(ed, code, index, buffer, length);
+                return text.Fault("condition title");
+            case kActionTitle:
+                ::GetActionTitle(ed, code, index, buffer, length);
+                return text.Fault("action title");
+            case kExpressionTitle:
+                ::GetExpressionTitle(ed, code, buffer, length);
+                return text.Fault("expression title");
+            case kExpressionParam:
+                ::GetExpressionParam(ed, code, index, buffer, length);
+                return text.Fault("expression parameter title");
+            case kObjInfos:
+                return ObjInfos(index);
+            case kGetInfos:
+                ::GetInfos(op.values[1]);
+                return {};
+            case kRunInfos:
+                return RunInfos();
+            case kCreateObject:
+            case kProperties: {
+                std::uint8_t editData[2 * kRecordGuard + kEditDataSize];
+                std::memset(editData, testing::kGuardByte, sizeof editData);
+                if (which == kCreateObject) {
+                    ::CreateObject(ed, nullptr, editData + kRecordGuard);
+                } else {
+                    ::GetProperties(ed, editData + kRecordGuard, nullptr);
+                }
+                return testing::GuardIntact(editData, sizeof editData) ? std::string() : "the edit data was written";
+            }
+            case kObjectRect: {
+                const HostRect zero{};
+                HostRect rect[3] = {};
+                ::GetObjectRect(ed, &rect[1], nullptr, nullptr);
+                const bool beside =
+                    std::memcmp(&rect[0], &zero, sizeof zero) != 0 || std::memcmp(&rect[2], &zero, sizeof zero) != 0;
+                return beside ? "written beside the object rectangle" : std::string();
+            }
+            case kDebugTree: {
+                Slot* slot = Live(op.values[1]);
+                const std::uint16_t* tree = ::GetDebugTree(slot != nullptr ? slot->object : nullptr);
+                for (std::size_t i = 0; tree != nullptr && tree[i] != 0xFFFF; ++i) {
+                    if (i == kLongestText) {
+                        return "a debug tree without its end";
+                    }
+                }
+                return {};
+            }
+            case kHelpFile: {
+                const char16_t* help = ::GetHelpFileName();
+                std::size_t i = 0;
+                while (help != nullptr && help[i] != 0 && i < kLongestText) {
+                    ++i;
+                }
+                return i < kLongestText ? std::string() : "a help file name without terminator";
+            }
+            default:
+                return {};
+        }
+    }
+
+    std::string Menu(int kind)
+    {
+        EditorServices* ed = editor();
+        MenuHandle menu = kMenuExports[kind](ed, nullptr, nullptr);
+        if (menu != nullptr) {
+            resources::FreeMenu(menu);
+        }
+        if ((menu != nullptr) != IsEditorCompatible(ed)) {
+            return "a menu for an incompatible editor, or none for a compatible one";
+        }
+        return {};
+    }
+
+    std::string Infos(int kind, std::int16_t code)
+    {
+        const std::int16_t* info = kInfoExports[kind](editor(), code);
+        const bool inTable = code >= 0 && code < kRoutineCounts[kind];
+        if (info == nullptr) {
+            return inTable ? "no record for a code of the table" : std::string();
+        }
+        if (!inTable || info[0] != code || info[2] < 0 || info[2] > kMaxEventParams) {
+            return "record " + std::to_string(info[0]) + " with " + std::to_string(info[2]) + " parameters for code " +
+                   std::to_string(code);
+        }
+        for (int w = 0; w < 3 + 2 * info[2]; ++w) {
+            volatile std::int16_t word = info[w];  // every word read, so a record cut short shows
+            (void)word;
+        }
+        return {};
+    }
+
+    // The five texts have the rooms the host's contract gives; bits of `nulls` leave
+    // a buffer out.
+    std::string ObjInfos(std::int32_t nulls)
+    {
+        constexpr std::size_t kRooms[5] = {255, 255, 255, 1024, 255};
+        static const char* const kWhat[5] = {"name", "author", "copyright", "comment", "web address"};
+        GuardedText texts[5] = {GuardedText(kRooms[0]), GuardedText(kRooms[1]), GuardedText(kRooms[2]),
+                                GuardedText(kRooms[3]), GuardedText(kRooms[4])};
+        char16_t* buffers[5];
+        for (int i = 0; i < 5; ++i) {
+            buffers[i] = (nulls >> i & 1) != 0 ? nullptr : texts[i].data();
+        }
+        std::uint8_t editData[kEditDataSize] = {};
+        ::GetObjInfos(editor(), editData, buffers[0], buffers[1], buffers[2], buffers[3], buffers[4]);
+        for (int i = 0; i < 5; ++i) {
+            std::string fault = texts[i].Fault(kWhat[i]);
+            if (!fault.empty()) {
+                return fault;
+            }
+        }
+        return {};
+    }
+
+    std::string RunInfos()
+    {
+        struct {
+            std::uint8_t before[kRecordGuard];
+            RunInfo info;
+            std::uint8_t after[kRecordGuard];
+        } guarded;
+        std::memset(&guarded, testing::kGuardByte, sizeof guarded);
+        ::GetRunObjectInfos(nullptr, &guarded.info);
+        const RunInfo& info = guarded.info;
+        if (!testing::GuardIntact(guarded.before, kRecordGuard) || !testing::GuardIntact(guarded.after, kRecordGuard)) {
+            return "written outside the run-info record";
+        }
+        if (info.conditionCount != kConditionCount || info.actionCount != kActionCount ||
+            info.expressionCount != kExpressionCount || info.conditions[kConditionCount] != nullptr ||
+            info.actions[kActionCount] != nullptr || info.expressions[kExpressionCount] != nullptr) {
+            return "run-info counts or table ends differ from the routine tables";
+        }
+        return {};
+    }
+
+    std::string CheckSlot(int s)
+    {
+        Slot& slot = slots_[s];
+        const std::string which = "slot " + std::to_string(s) + ": ";
+        if (!testing::GuardIntact(slot.bytes(), kRecordGuard) ||
+            !testing::GuardIntact(slot.bytes() + kRecordGuard + slot.size, kRecordGuard)) {
+            return which + "written outside the object record";
+        }
+        HostHeader now = slot.object->header;
+        HostHeader then = slot.header;
+        now.flags = then.flags = 0;
+        if (std::memcmp(&now, &then, sizeof now) != 0) {
+            return which + "the host's header changed";
+        }
+        const RunObject& object = *slot.object;
+        if (std::memcmp(object.reserved, slot.reserved, sizeof slot.reserved) != 0) {
+            return which + "the record's reserved bytes changed";
+        }
+        if (object.padError != 0 && object.padError != 1) {
+            return which + "padError " + std::to_string(object.padError);
+        }
+        if (object.xinputIndex < kNotXInput || object.xinputIndex > kMaxXInputDevices - 1) {
+            return which + "xinputIndex " + std::to_string(object.xinputIndex);
+        }
+        return {};
+    }
+
+    std::string Check()
+    {
+        if (!testing::GuardIntact(keys_.before, sizeof keys_.before) ||
+            !testing::GuardIntact(keys_.after, sizeof keys_.after)) {
+            return "written outside the host's control-key table";
+        }
+        for (int s = 0; s < kSlots; ++s) {
+            if (slots_[s].object != nullptr) {
+                std::string fault = CheckSlot(s);
+                if (!fault.empty()) {
+                    return fault;
+                }
+            }
+        }
+        const std::int32_t count = TheXInputDeviceList().count;
+        if (count < 0 || count > kMaxXInputDevices) {
+            return "XInput device list count " + std::to_string(count);
+        }
+        sim::World& world = host_.world();
+        for (std::size_t i = 0; i < world.LogSize(); ++i) {
+            const sim::Effect& effect = world.Log()[i];
+            if (effect.kind == sim::EffectKind::KeyStroke && effect.b != platform::kKeyDown &&
+                effect.b != platform::kKeyUp) {
+                return "a key stroke with flags " + std::to_string(effect.b);
+            }
+            if (effect.kind == sim::EffectKind::Vibration && effect.a >= kMaxXInputDevices) {
+                return "vibration of XInput user " + std::to_string(effect.a);
+            }
+        }
+        world.ClearLog();
+        if (resources::sim::LiveMenuCount() != 0) {
+            return "menus left alive: " + std::to_string(resources::sim::LiveMenuCount());
+        }
+        return {};
+    }
+
+    testing::TestHost host_;
+    testing::GuardedKeys keys_;
+    HostServices noServices_{};
+    Slot slots_[kSlots];
+    Editor compatible_{};
+    Editor editor_{};
+    bool noEditor_ = false;
+    std::u16string name_;
+    const char* raiseFault_ = nullptr;
+};
+
+// The program running, and the op it is at, for a sanitizer's report.
+const std::vector<Op>* g_program = nullptr;
+std::size_t g_at = 0;
+
+[[noreturn]] void Report(const std::string& fault)
+{
+    std::fprintf(stderr, "extension fuzz finding: %s\nafter these operations:\n", fault.c_str());
+    for (std::size_t i = 0; g_program != nullptr && i <= g_at && i < g_program->size(); ++i) {
+        std::fprintf(stderr, "  %s\n", DescribeOp((*g_program)[i]).c_str());
+    }
+    RemoveScratch();  // no exit handler runs after an abort
+    // libFuzzer's abort handler writes the input as a crash file.
+    std::abort();
+}
+
+void OnSanitizerReport()
+{
+    Report("the sanitizer report above");
+}
+
+}  // namespace
+
+}  // namespace zandrel::fuzz
+
+// A quarter of the mutations are libFuzzer's own on the bytes; the rest change the
+// program op by op, which keeps it parsing the same way.
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
+
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t maxSize,
+                                               unsigned int seed)
+{
+    using namespace zandrel::fuzz;
+    std::minstd_rand random(seed);
+    if (random() % 4 == 0) {
+        return LLVMFuzzerMutate(data, size, maxSize);
+    }
+    std::vector<Op> ops = DecodeProgram(data, size);
+    MutateProgram(&ops, &random);
+    const std::vector<std::uint8_t> bytes = EncodeProgram(ops);
+    if (bytes.size() > maxSize) {
+        return LLVMFuzzerMutate(data, size, maxSize);
+    }
+    std::copy(bytes.begin(), bytes.end(), data);
+    return bytes.size();
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    using namespace zandrel::fuzz;
+    char folder[] = "/tmp/zandrel-extension-fuzz-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        std::perror("mkdtemp");
+        std::abort();
+    }
+    g_scratch = folder;
+    std::atexit(RemoveScratch);
+    __sanitizer_install_malloc_and_free_hooks(&CountAllocation, &IgnoreFree);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace zandrel::fuzz;
+    // In place of libFuzzer's own, which it installs after LLVMFuzzerInitialize.
+    static const int installed = (__sanitizer_set_death_callback(&OnSanitizerReport), 0);
+    (void)installed;
+    const std::vector<Op> ops = DecodeProgram(data, size);
+    g_program = &ops;
+    ClearScratch();
+    Harness harness;
+    for (g_at = 0; g_at < ops.size(); ++g_at) {
+        const std::string fault = harness.Run(ops[g_at]);
+        if (!fault.empty()) {
+            Report(fault);
+        }
+    }
+    const std::string fault = harness.Finish();
+    if (!fault.empty()) {
+        Report("at the end: " + fault);
+    }
+    g_program = nullptr;
+    return 0;
+}
