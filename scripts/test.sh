@@ -15,43 +15,33 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON >/de
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
-echo "== settings-file fuzzer (libFuzzer + ASan + UBSan, 20 s)"
+# One libFuzzer run of 20 s: fuzz NAME PROGRAM MAX_LEN CORPUS. On a finding it prints the
+# sanitizer's summary, the extension fuzzer's operations (a program can be longer than a
+# tail), then the log's tail with the crash file, and fails.
+fuzz() {
+    local log=build/fuzz/$1-fuzz.log
+    echo "== $1 fuzzer (libFuzzer + ASan + UBSan, 20 s)"
+    if ! "$2" -artifact_prefix=build/fuzz/ -max_total_time=20 -max_len="$3" -print_final_stats=1 "$4" \
+        >"$log" 2>&1; then
+        grep -E 'runtime error|ERROR: AddressSanitizer' "$log" | head -n 3 || true
+        sed -n '/^extension fuzz finding/,/ERROR: libFuzzer/p' "$log"
+        tail -n 40 "$log"
+        exit 1
+    fi
+    grep -E '^(Done|stat::number_of_executed_units)' "$log"
+}
+
+echo "== fuzzer builds (clang)"
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_FUZZ=ON \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build build/fuzz -j "$jobs" --target zandrel_settings_fuzz
-mkdir -p build/fuzz/corpus
-if ! build/fuzz/zandrel_settings_fuzz -artifact_prefix=build/fuzz/ -max_total_time=20 -max_len=128 -print_final_stats=1 build/fuzz/corpus \
-    >build/fuzz/fuzz.log 2>&1; then
-    tail -n 60 build/fuzz/fuzz.log
-    exit 1
-fi
-grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/fuzz.log
-
-echo "== host-script parser fuzzer (libFuzzer + ASan + UBSan, 20 s)"
-cmake --build build/fuzz -j "$jobs" --target zandrel_script_fuzzer
-mkdir -p build/fuzz/script-corpus
+cmake --build build/fuzz -j "$jobs" --target zandrel_settings_fuzz zandrel_script_fuzzer zandrel_extension_fuzz \
+    zandrel_extension_seeds
+mkdir -p build/fuzz/corpus build/fuzz/script-corpus build/fuzz/extension-corpus
 cp tests/scripts/*.zs examples/*.zs build/fuzz/script-corpus/
-if ! build/fuzz/tools/host/fuzz/zandrel_script_fuzzer -artifact_prefix=build/fuzz/ -max_total_time=20 -max_len=4096 -print_final_stats=1 \
-    build/fuzz/script-corpus >build/fuzz/script-fuzz.log 2>&1; then
-    tail -n 60 build/fuzz/script-fuzz.log
-    exit 1
-fi
-grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/script-fuzz.log
-
-echo "== extension fuzzer (libFuzzer + ASan + UBSan, 20 s)"
-cmake --build build/fuzz -j "$jobs" --target zandrel_extension_fuzz zandrel_extension_seeds
-mkdir -p build/fuzz/extension-corpus
 build/fuzz/tests/fuzz/zandrel_extension_seeds build/fuzz/extension-corpus
-if ! build/fuzz/tests/fuzz/zandrel_extension_fuzz -artifact_prefix=build/fuzz/ -max_total_time=20 -max_len=4096 -print_final_stats=1 \
-    build/fuzz/extension-corpus >build/fuzz/extension-fuzz.log 2>&1; then
-    # A program can be longer than a tail: the sanitizer's summary, the finding with
-    # every operation, then the tail (the crash file and the figures).
-    grep -E 'runtime error|ERROR: AddressSanitizer' build/fuzz/extension-fuzz.log | head -n 3 || true
-    sed -n '/^extension fuzz finding/,/ERROR: libFuzzer/p' build/fuzz/extension-fuzz.log
-    tail -n 12 build/fuzz/extension-fuzz.log
-    exit 1
-fi
-grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/extension-fuzz.log
+fuzz settings-file build/fuzz/zandrel_settings_fuzz 128 build/fuzz/corpus
+fuzz host-script-parser build/fuzz/tools/host/fuzz/zandrel_script_fuzzer 4096 build/fuzz/script-corpus
+fuzz extension build/fuzz/tests/fuzz/zandrel_extension_fuzz 4096 build/fuzz/extension-corpus
 
 echo "== Windows build (mingw-w64 i686) and Wine tests"
 windows_start=$SECONDS
