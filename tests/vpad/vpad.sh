@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The pad stage's Wine server, whose device host has the virtual pads (WINEPREFIX and
+# VPAD_RUN, a scratch folder, set by the caller; a win64 prefix, since Wine's bus
+# driver runs in a 64-bit device host there):
+#   vpad.sh start SHIM_DIR PADS   make the prefix if missing (without the shim), then
+#                                 start a fresh server and Wine's services with the shim
+#   vpad.sh send COMMAND          one command for the pads; fails unless it answers "ok"
+#   vpad.sh conformance EXE       the 64-bit conformance program, given the channel's port
+#   vpad.sh host EXE MFX SCRIPT   the 32-bit reference host with the real pads, XInput and
+#                                 inventory, checking SCRIPT, with pad 0's A held and its
+#                                 left trigger pulled; left out (said so) where 32-bit
+#                                 programs run through qemu
+#   vpad.sh stop                  end the server
+set -euo pipefail
+wine64=/usr/lib/wine/wine64
+wine32=/usr/lib/wine/wine
+# No Mono or Gecko installers in the fresh prefix; they are not needed.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+: "${WINEPREFIX:?WINEPREFIX must be set}" "${VPAD_RUN:?VPAD_RUN must be set}"
+
+channel_timeout=5
+
+fail() {
+    echo "pad stage: $*" >&2
+    exit 1
+}
+
+port() {
+    [ -f "$VPAD_RUN/status" ] || fail "no virtual pads: the server was not started with the shim"
+    sed -n 's/^ready port=\([0-9]*\) .*/\1/p' "$VPAD_RUN/status"
+}
+
+send() {
+    local answer
+    # The whole exchange is bounded: a channel that takes the line and never answers fails.
+    answer=$(timeout "$channel_timeout" bash -c 'exec 3<>"/dev/tcp/127.0.0.1/$1" && printf "%s\n" "$2" >&3 &&
+        IFS= read -r line <&3 && printf "%s" "$line"' sh "$(port)" "$1") || answer="no answer in ${channel_timeout} s"
+    [ "$answer" = ok ] || fail "pad command \"$1\": $answer"
+}
+
+forget_pads() {
+    local enum='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Enum' ids
+    printf 'REGEDIT4\n\n[-%s\\WINEXINPUT]\n' "$enum"
+    for ids in 'VID_045E&PID_028E' 'VID_054C&PID_05C4'; do
+        printf '[-%s\\WINEBUS\\%s]\n[-%s\\HID\\%s&IG_00]\n[-%s\\HID\\%s&XI_00]\n' \
+            "$enum" "$ids" "$enum" "$ids" "$enum" "$ids"
+    done
+}
+
+start() {
+    local shim=$1 pads=$2 began=$SECONDS
+    [ -x "$wine64" ] || fail "$wine64 is missing (package wine64)"
+    [ -f "$shim/libvpad_preload.so" ] && [ -f "$shim/libvpad_sdl.so" ] || fail "the shim is not built in $shim"
+    rm -rf "$VPAD_RUN"
+    mkdir -p "$VPAD_RUN"
+    exec > >(tee "$VPAD_RUN/server.log")
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        mkdir -p "$WINEPREFIX"
+        WINEARCH=win64 WINEDEBUG=-all "$wine64" wineboot -i </dev/null >/dev/null 2>&1
+        WINEDEBUG=-all wineserver -w
+        echo "prefix made in $((SECONDS - began)) s: $WINEPREFIX"
+    fi
+    # A server that runs already has its device host without the shim.
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    # Wine's inventory keeps every pad it ever saw, present or not; each run starts without them.
+    forget_pads >"$VPAD_RUN/forget-pads.reg"
+    WINEDEBUG=-all "$wine64" regedit /S "$VPAD_RUN/forget-pads.reg" </dev/null >/dev/null 2>&1 ||
+        fail "regedit cannot remove the pads of an earlier run from $WINEPREFIX"
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    local served=$SECONDS
+    (
+        # Wine's services and device hosts inherit these from wineboot; the tests run without.
+        export LD_PRELOAD="$shim/libvpad_preload.so" VPAD_PADS="$pads" VPAD_STATUS="$VPAD_RUN/status"
+        export VPAD_LOG="$VPAD_RUN/pads.log" WINEDEBUG=-all
+        wineserver -p </dev/null >/dev/null 2>&1
+        "$wine64" wineboot </dev/null >"$VPAD_RUN/wineboot.log" 2>&1
+    )
+    local tries=0
+    while [ ! -f "$VPAD_RUN/status" ] && [ $tries -lt 300 ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    [ -f "$VPAD_RUN/status" ] ||
+        fail "the pads were never attached in 30 s: Wine's bus driver did not load SDL2 through the shim (see $VPAD_RUN)"
+    echo "server with virtual pads ready in $((SECONDS - served)) s ($(cat "$VPAD_RUN/status"))"
+    cat "$VPAD_RUN/pads.log"
+}
+
+host() {
+    local exe=$1 mfx=$2 script=$3
+    # Where the kernel runs no 32-bit programs, binfmt hands the 32-bit loader to qemu.
+    if grep -qs '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386; then
+        echo "32-bit programs run through qemu on this machine: the 32-bit host run with the real pads is left out"
+        return 0
+    fi
+    [ -f "$exe" ] && [ -f "$mfx" ] || fail "$exe or $mfx is missing: the Windows stage builds them"
+    echo "32-bit zandrel-host.exe (native 32-bit) with the real pads, XInput and inventory: $(basename "$script")"
+    send "button 0 0 1"
+    send "axis 0 4 32767"
+    # A program started while a button is held sees it only with the pad's next report;
+    # the right stick's Y, which the script does not read, moves until the host is done.
+    (
+        local y=0
+        while :; do
+            y=$((2000 - y))
+            send "axis 0 3 $y"
+            sleep 0.02
+        done
+    ) &
+    local nudger=$! status=0
+    # Settings files, if the script wrote any, go to the scratch folder.
+    (cd "$VPAD_RUN" && WINEDEBUG=-all "$wine32" "$exe" --mfx "$mfx" --real-pads --real-inventory check "$script") ||
+        status=$?
+    kill "$nudger"
+    wait "$nudger" 2>/dev/null || true
+    send "reset 0"
+    return $status
+}
+
+case "${1:-}" in
+start) start "$2" "$3" ;;
+send) send "$2" ;;
+conformance) WINEDEBUG=-all "$wine64" "$2" "$(port)" | tee "$VPAD_RUN/conformance.log" ;;
+host) host "$2" "$3" "$4" | tee "$VPAD_RUN/real-pads-host.log" ;;
+stop)
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    echo "pad stage server stopped"
+    ;;
+*)
+    echo "usage: vpad.sh start SHIM_DIR PADS | send COMMAND | conformance EXE | host EXE MFX SCRIPT | stop" >&2
+    exit 2
+    ;;
+esac
