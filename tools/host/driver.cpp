@@ -107,8 +107,8 @@ std::string CheckOne(Extension& extension, const std::string& path)
 int Usage(std::ostream& err, const std::string& problem)
 {
     err << "zandrel-host: " << problem << "\n"
-        << "usage: zandrel-host [--mfx PATH] [--real-inventory | --real-keyboard] run FILE\n"
-        << "       zandrel-host [--mfx PATH] [--real-inventory | --real-keyboard] check FILE...\n"
+        << "usage: zandrel-host [--mfx PATH] [--real-pads] [--real-inventory] [--real-keyboard] run FILE\n"
+        << "       zandrel-host [--mfx PATH] [--real-pads] [--real-inventory] [--real-keyboard] check FILE...\n"
         << "       zandrel-host [--mfx PATH] pads\n"
         << "       zandrel-host [--mfx PATH] live [--pad N] [--frames N]\n"
         << "       (the options, pads and live are the Windows build's; command lines joined\n"
@@ -167,12 +167,15 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
             library = arguments[next++];
             continue;
         }
-        if (option == "--real-inventory" || option == "--real-keyboard") {
-            realWorld = option == "--real-inventory" ? kRealInventory : kRealKeyStrokes | kRealKeyboardState;
+        if (option == "--real-pads" || option == "--real-inventory" || option == "--real-keyboard") {
+            realWorld |= option == "--real-pads"        ? kRealPads
+                         : option == "--real-inventory" ? kRealInventory
+                                                        : kRealKeyStrokes | kRealKeyboardState;
             continue;
         }
 #else
-        if (option == "--mfx" || option == "--real-inventory" || option == "--real-keyboard") {
+        if (option == "--mfx" || option == "--real-pads" || option == "--real-inventory" ||
+            option == "--real-keyboard") {
             return Usage(err, option + " is for the Windows build; this host links the extension");
         }
 #endif
