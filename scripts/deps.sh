@@ -4,7 +4,8 @@
 #                    Google Benchmark
 #   deps.sh [all]    everything the test command runs: also clang with libFuzzer, the
 #                    mingw-w64 i686 cross compiler and 32-bit Wine (through qemu where
-#                    the kernel runs no 32-bit programs)
+#                    the kernel runs no 32-bit programs); for the pad stage the x86_64
+#                    cross compiler, 64-bit Wine, SDL2 and a C compiler for the shim
 set -euo pipefail
 set_name=${1:-all}
 case "$set_name" in
@@ -43,6 +44,11 @@ command -v i686-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-i686 mingw-w6
 if ! command -v wine >/dev/null || ! dpkg -s wine32:i386 >/dev/null 2>&1; then
     need+=(wine wine32:i386 wine64)
 fi
+# The pad stage: its shim is C for this machine, built against SDL2 (the headers bring the library).
+command -v x86_64-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
+[ -x /usr/lib/wine/wine64 ] || need+=(wine64)
+command -v cc >/dev/null || need+=(gcc)
+[ -f /usr/include/SDL2/SDL.h ] || need+=(libsdl2-dev)
 if [ ${#need[@]} -gt 0 ]; then
     [ "$(id -u)" -ne 0 ] || dpkg --add-architecture i386
     install_packages "${need[@]}"

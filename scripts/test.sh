@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every test: native unit tests, the sanitizer build, the Windows cross build.
+# Every test: native unit tests, the sanitizer build, the Windows cross build, the pad stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -52,4 +52,22 @@ cmake --build build/windows --target package
 wine_start=$SECONDS
 ctest --test-dir build/windows --output-on-failure
 echo "== Windows stage: $((SECONDS - windows_start)) s (Wine tests $((SECONDS - wine_start)) s)"
+
+# The platform layer against Wine's own joystick, XInput and device services, with SDL2
+# virtual pads in Wine's device host (tests/vpad); then the 32-bit host with the real pads.
+echo "== pad stage (mingw-w64 x86_64, wine64, SDL2 virtual pads)"
+pads_start=$SECONDS
+for need in x86_64-w64-mingw32-g++:g++-mingw-w64-x86-64 /usr/lib/wine/wine64:wine64 cc:gcc \
+    /usr/include/SDL2/SDL.h:libsdl2-dev; do
+    if ! command -v "${need%%:*}" >/dev/null && [ ! -e "${need%%:*}" ]; then
+        echo "== pad stage cannot run: ${need%%:*} is missing (package ${need#*:}; scripts/deps.sh installs it)"
+        exit 1
+    fi
+done
+cmake -S tests/vpad -B build/vpad -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-x86_64.cmake" \
+    -DZANDREL_WINDOWS_BUILD="$PWD/build/windows" >/dev/null
+cmake --build build/vpad -j "$jobs"
+ctest --test-dir build/vpad --output-on-failure
+cat build/vpad/run/server.log build/vpad/run/conformance.log build/vpad/run/real-pads-host.log
+echo "== pad stage: $((SECONDS - pads_start)) s"
 echo "== every test passed in $SECONDS s"
