@@ -20,6 +20,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 channel_timeout=5
 
+# A line of the server's start, also kept for the test command to show.
+say() {
+    printf '%s\n' "$*" | tee -a "$VPAD_RUN/server.log"
+}
+
 fail() {
     echo "pad stage: $*" >&2
     exit 1
@@ -53,12 +58,11 @@ start() {
     [ -f "$shim/libvpad_preload.so" ] && [ -f "$shim/libvpad_sdl.so" ] || fail "the shim is not built in $shim"
     rm -rf "$VPAD_RUN"
     mkdir -p "$VPAD_RUN"
-    exec > >(tee "$VPAD_RUN/server.log")
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
         WINEARCH=win64 WINEDEBUG=-all "$wine64" wineboot -i </dev/null >/dev/null 2>&1
         WINEDEBUG=-all wineserver -w
-        echo "prefix made in $((SECONDS - began)) s: $WINEPREFIX"
+        say "prefix made in $((SECONDS - began)) s: $WINEPREFIX"
     fi
     # A server that runs already has its device host without the shim.
     wineserver -k </dev/null >/dev/null 2>&1 || true
@@ -84,8 +88,8 @@ start() {
     done
     [ -f "$VPAD_RUN/status" ] ||
         fail "the pads were never attached in 30 s: Wine's bus driver did not load SDL2 through the shim (see $VPAD_RUN)"
-    echo "server with virtual pads ready in $((SECONDS - served)) s ($(cat "$VPAD_RUN/status"))"
-    cat "$VPAD_RUN/pads.log"
+    say "server with virtual pads ready in $((SECONDS - served)) s ($(cat "$VPAD_RUN/status"))"
+    say "$(cat "$VPAD_RUN/pads.log")"
 }
 
 host() {
