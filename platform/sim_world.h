@@ -55,6 +55,7 @@ struct RegistryValue {
 
 using EffectListener = void (*)(void* context, const Effect& effect);
 
+// Wine answers 165 (JOYERR_PARMS) for a pad that went away; the extension only asks for non-zero.
 constexpr std::uint32_t kJoyUnplugged = 167;                // JOYERR_UNPLUGGED
 constexpr std::uint32_t kXInputNotConnected = 1167;         // ERROR_DEVICE_NOT_CONNECTED
 constexpr std::uint32_t kJoyRegistryKeyQuery = 0xFFFFFFFF;  // joystick id -1
