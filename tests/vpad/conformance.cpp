@@ -266,30 +266,25 @@ struct Step {
     PadState bits;
 };
 
+// The joystick reading's field for `field`, with its value at rest; null for the
+// triggers (XInput's) and for nothing.
+std::uint32_t* JoyField(JoyReading& r, Field field, std::uint32_t* rest)
+{
+    std::uint32_t* const fields[] = {nullptr, &r.xpos, &r.ypos, &r.zpos, &r.vpos, &r.buttons, &r.pov, nullptr, nullptr};
+    const std::uint32_t rests[] = {0, kAxisRest, kAxisRest, kAxisRest, kAxisRest, 0, kPovCentred, 0, 0};
+    *rest = rests[static_cast<int>(field)];
+    return fields[static_cast<int>(field)];
+}
+
 std::uint32_t FieldOf(const Observation& seen, Field field)
 {
-    const JoyReading& r = seen.reading;
-    switch (field) {
-        case Field::kX:
-            return r.xpos;
-        case Field::kY:
-            return r.ypos;
-        case Field::kZ:
-            return r.zpos;
-        case Field::kV:
-            return r.vpos;
-        case Field::kButtons:
-            return r.buttons;
-        case Field::kPov:
-            return r.pov;
-        case Field::kLeftTrigger:
-            return static_cast<std::uint32_t>(seen.left);
-        case Field::kRightTrigger:
-            return static_cast<std::uint32_t>(seen.right);
-        case Field::kNone:
-            break;
+    JoyReading r = seen.reading;
+    std::uint32_t rest = 0;
+    if (const std::uint32_t* value = JoyField(r, field, &rest)) {
+        return *value;
     }
-    return 0;
+    const std::int16_t trigger = field == Field::kLeftTrigger ? seen.left : seen.right;
+    return field == Field::kNone ? 0 : static_cast<std::uint32_t>(trigger);
 }
 
 const char* NameOf(Field field)
@@ -317,11 +312,9 @@ bool Shows(const Observation& seen, const Step& step)
     }
     Observation rest = seen;
     JoyReading& r = rest.reading;
-    std::uint32_t* const fields[] = {nullptr, &r.xpos, &r.ypos, &r.zpos, &r.vpos, &r.buttons, &r.pov};
-    const std::uint32_t rests[] = {0, kAxisRest, kAxisRest, kAxisRest, kAxisRest, 0, kPovCentred};
-    const int index = static_cast<int>(step.field);
-    if (index < 7 && fields[index] != nullptr) {
-        *fields[index] = rests[index];
+    std::uint32_t restValue = 0;
+    if (std::uint32_t* value = JoyField(r, step.field, &restValue)) {
+        *value = restValue;
     }
     if (step.field == Field::kLeftTrigger || step.field == Field::kRightTrigger) {
         r.zpos = kAxisRest;  // both triggers share Z
