@@ -181,4 +181,17 @@ std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, s
     return 0;
 }
 
+// The game's choice, so it needs no player and is not saved; 0 and 1 only.
+std::int32_t ZANDREL_CALL SetKeysInBackground(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t on = NextActionInteger(*object);
+    if (on == 0 || on == 1) {
+        object->keysInBackground = on;
+    }
+    return 0;
+}
+
 }  // namespace zandrel

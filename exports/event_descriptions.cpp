@@ -15,6 +15,7 @@ const char* const kConditionDescriptions[kConditionCount] = {
     "True when LoadSetting could not open its file.",
     "True in the frame in which a read of the bound pad fails; the keys it holds stay down (ResetKey releases them).",
     "True in the frame in which the pad that failed answers again.",
+    "Raised when SaveSetting did not write its file whole; the file keeps what it held before.",
 };
 
 const char* const kActionDescriptions[kActionCount] = {
@@ -31,6 +32,8 @@ const char* const kActionDescriptions[kActionCount] = {
     "Enables (1) or disables (0) one pad bit, or all of them with -1.",
     "Sets the stick's dead zone in percent of a half axis (1 to 99; 40 at first).",
     "Sets the value an XInput trigger must exceed to count as pressed (0 to 254; 30 at first).",
+    "1: keys go out whatever window is in front; 0 (at first): only while the game is in front, and held keys are "
+    "released when it is not.",
 };
 
 const char* const kExpressionDescriptions[kExpressionCount] = {

@@ -1,4 +1,4 @@
-// The per-object record the host allocates (GetRunObjectDataSize: 960 bytes) and hands
+// The per-object record the host allocates (GetRunObjectDataSize: 968 bytes) and hands
 // to every runtime entry. The first 912 bytes are the 1.0 record, unchanged.
 #pragma once
 
@@ -47,9 +47,14 @@ struct RunObject {
     std::uint32_t axes[kAxisCount];  // the latest successful joystick read, raw
     std::uint32_t pov;
     std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
+    // Added in 1.2.
+    std::int32_t keysInBackground;  // 1: keys whatever window is in front; 0: only while the game is
+    std::int32_t rumbleIndex;       // XInput index last set to a non-zero speed, kNoRumble = none
 };
 
-static_assert(sizeof(RunObject) == 960, "RunObject size");
+constexpr std::int32_t kNoRumble = -1;
+
+static_assert(sizeof(RunObject) == 968, "RunObject size");
 static_assert(offsetof(RunObject, player) == 304, "player");
 static_assert(offsetof(RunObject, padId) == 308, "padId");
 static_assert(offsetof(RunObject, xinputIndex) == 312, "xinputIndex");
@@ -72,6 +77,8 @@ static_assert(offsetof(RunObject, readValid) == 924, "readValid");
 static_assert(offsetof(RunObject, axes) == 928, "axes");
 static_assert(offsetof(RunObject, pov) == 952, "pov");
 static_assert(offsetof(RunObject, triggers) == 956, "triggers");
+static_assert(offsetof(RunObject, keysInBackground) == 960, "keysInBackground");
+static_assert(offsetof(RunObject, rumbleIndex) == 964, "rumbleIndex");
 
 // The two tuning values; false (and nothing changed) for a value outside its range.
 inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
