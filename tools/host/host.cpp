@@ -137,6 +137,10 @@ Host::Host(Extension& extension) : extension_(extension)
     editor_.services.GeneralCall = &Host::EditorGeneralCall;
     editor_.version = kDefaultEditorVersion;
     compatibleEditor_ = editor_;
+    // Every file starts with the game's window in front.
+    if (extension_.SetFocus != nullptr) {
+        extension_.SetFocus(true, nullptr);
+    }
 }
 
 Host::~Host()
