@@ -91,14 +91,16 @@ bool ReadBoundPad(RunObject& object, PadState* state)
 
 void SendEdges(RunObject& object, PadState state)
 {
-    const PadState changed = static_cast<PadState>(state ^ object.prevPadState);
-    for (int bit = 0; bit < kPadBits; ++bit) {
-        const auto mask = static_cast<PadState>(1u << bit);
+    // Only the bits that changed, lowest first: most frames change none or one.
+    unsigned changed = static_cast<PadState>(state ^ object.prevPadState);
+    while (changed != 0) {
+        const int bit = __builtin_ctz(changed);
+        changed &= changed - 1;
         std::uint8_t key = 0;
-        if ((changed & mask) == 0 || object.controlEnabled[bit] == 0 || !KeyOfPadBit(object, bit, &key)) {
+        if (object.controlEnabled[bit] == 0 || !KeyOfPadBit(object, bit, &key)) {
             continue;
         }
-        platform::SendKey(key, (state & mask) != 0 ? platform::kKeyDown : platform::kKeyUp);
+        platform::SendKey(key, (state & (1u << bit)) != 0 ? platform::kKeyDown : platform::kKeyUp);
     }
     object.prevPadState = state;
 }
