@@ -334,13 +334,9 @@ void Host::Execute(const Command& command, std::vector<std::string>* output)
             }
             break;
         case Op::Action:
-            RunAction(command);
-            break;
         case Op::Condition:
-            RunCondition(command);
-            break;
         case Op::Expression:
-            RunExpression(command);
+            RunEvent(command);
             break;
         case Op::On:
             watches_.push_back(
@@ -608,19 +604,20 @@ void Host::RunReaction(const Command& command)
     }
     const std::vector<Argument>* const outerArguments = arguments_;
     const std::size_t outerNext = nextArgument_;
-    switch (command.op) {
-        case Op::Action:
-            RunAction(command);
-            break;
-        case Op::Condition:
-            RunCondition(command);
-            break;
-        default:
-            RunExpression(command);
-            break;
-    }
+    RunEvent(command);
     arguments_ = outerArguments;
     nextArgument_ = outerNext;
+}
+
+void Host::RunEvent(const Command& command)
+{
+    if (command.op == Op::Action) {
+        RunAction(command);
+    } else if (command.op == Op::Condition) {
+        RunCondition(command);
+    } else {
+        RunExpression(command);
+    }
 }
 
 void Host::RunAction(const Command& command)

@@ -88,6 +88,7 @@ private:
     void RunCondition(const Command& command);
     void RunExpression(const Command& command);
     void RunReaction(const Command& command);
+    void RunEvent(const Command& command);  // an action, condition or expression line
     void PrintMenu(const std::vector<MenuItem>& items, const std::string& indent);
 
     Extension& extension_;
