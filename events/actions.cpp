@@ -78,7 +78,7 @@ std::int32_t ZANDREL_CALL XInputSetVibration(RunObject* object, std::int32_t, st
     platform::SetXInputVibration(static_cast<std::uint32_t>(object->xinputIndex), leftSpeed, rightSpeed);
     // Remembered so that the motors stop with the object; stopping them by hand forgets.
     if (leftSpeed != 0 || rightSpeed != 0) {
-        object->rumbleIndex = object->xinputIndex;
+        object->rumbleIndex = static_cast<std::int16_t>(object->xinputIndex);
     } else if (object->rumbleIndex == object->xinputIndex) {
         object->rumbleIndex = kNoRumble;
     }

@@ -8,15 +8,6 @@ using zandrel::RunObject;
 
 namespace zandrel {
 
-namespace {
-
-// The object whose event is being raised by RaiseWatchingBinding, and whether the
-// game's answer bound it again. One host thread runs every object.
-const RunObject* watchedObject = nullptr;
-bool watchedRebound = false;
-
-}  // namespace
-
 void ReleaseHeldKeys(RunObject& object)
 {
     for (int bit = 0; bit < kPadBits; ++bit) {
@@ -41,22 +32,14 @@ void StopRumble(RunObject& object)
 void BeginBinding(RunObject& object)
 {
     StopRumble(object);
-    if (&object == watchedObject) {
-        watchedRebound = true;
-    }
+    ++object.bindings;
 }
 
 bool RaiseWatchingBinding(RunObject& object, std::int32_t code)
 {
-    const RunObject* const outerObject = watchedObject;
-    const bool outerRebound = watchedRebound;
-    watchedObject = &object;
-    watchedRebound = false;
+    const std::uint16_t before = object.bindings;
     RaiseCondition(object, code);
-    const bool rebound = watchedRebound;
-    watchedObject = outerObject;
-    watchedRebound = outerRebound || (rebound && outerObject == &object);
-    return rebound;
+    return object.bindings != before;
 }
 
 }  // namespace zandrel
@@ -96,6 +79,7 @@ std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
     zandrel::ForgetPadReading(*object);
     object->keysInBackground = 0;
     object->rumbleIndex = zandrel::kNoRumble;
+    object->bindings = 0;
     if (object->header.controlKeys != nullptr) {
         const zandrel::HostControlKeys& hostKeys = *object->header.controlKeys;
         for (int i = 0; i < zandrel::kControlsPerPlayer; ++i) {

@@ -49,10 +49,11 @@ struct RunObject {
     std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
     // Added in 1.2.
     std::int32_t keysInBackground;  // 1: keys whatever window is in front; 0: only while the game is
-    std::int32_t rumbleIndex;       // XInput index last set to a non-zero speed, kNoRumble = none
+    std::int16_t rumbleIndex;       // XInput index last set to a non-zero speed, kNoRumble = none
+    std::uint16_t bindings;         // counts bindings (wrapping), so an event's caller sees a new one
 };
 
-constexpr std::int32_t kNoRumble = -1;
+constexpr std::int16_t kNoRumble = -1;
 
 static_assert(sizeof(RunObject) == 968, "RunObject size");
 static_assert(offsetof(RunObject, player) == 304, "player");
@@ -79,6 +80,7 @@ static_assert(offsetof(RunObject, pov) == 952, "pov");
 static_assert(offsetof(RunObject, triggers) == 956, "triggers");
 static_assert(offsetof(RunObject, keysInBackground) == 960, "keysInBackground");
 static_assert(offsetof(RunObject, rumbleIndex) == 964, "rumbleIndex");
+static_assert(offsetof(RunObject, bindings) == 966, "bindings");
 
 // The two tuning values; false (and nothing changed) for a value outside its range.
 inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
@@ -135,8 +137,8 @@ void ReleaseHeldKeys(RunObject& object);
 // Both motors of the pad the object set rumbling to 0, once; a pad it never set is left alone.
 void StopRumble(RunObject& object);
 
-// Called first by the actions that bind the object again: its rumble stops, and a
-// RaiseWatchingBinding under way for it learns that the binding is new.
+// Called first by the actions that bind the object again: its rumble stops, and the
+// binding count moves on, so a RaiseWatchingBinding under way learns of it.
 void BeginBinding(RunObject& object);
 
 // RaiseCondition; true when the game's answer to the event bound the object again.
