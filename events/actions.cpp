@@ -4,6 +4,7 @@
 
 #include "events/parameters.h"
 #include "events/routines.h"
+#include "input/pad_layouts.h"
 #include "input/pad_state.h"
 #include "input/xinput_devices.h"
 #include "platform/platform.h"
@@ -37,10 +38,10 @@ std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std
     ForgetPadReading(*object);  // the values of a former pad are not this one's
     platform::JoyIds ids{};
     if (!ReadBoundPadIds(padId, &ids)) {
+        ForgetBoundPadIds(*object);
         return 0;
     }
-    object->vid = ids.vendor;
-    object->pid = ids.product;
+    NoteBoundPadIds(*object, ids);
     object->xinputIndex = kXInputUnresolved;
     RescanXInputDevices();
     return 0;
@@ -177,6 +178,35 @@ std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, s
 {
     if (object != nullptr) {
         ApplyTriggerThreshold(*object, NextActionInteger(*object));
+    }
+    return 0;
+}
+
+// The table is the library's: a load serves every object, bound already or later.
+std::int32_t ZANDREL_CALL LoadPadLayouts(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const char16_t* name = NextActionFileName(*object);
+    std::FILE* file = name != nullptr ? platform::OpenSettingsFile(name, "rb") : nullptr;
+    if (file == nullptr) {
+        RaiseCondition(*object, kLoadFailedCode);
+        return 0;
+    }
+    ReadPadLayouts(file, ThePadLayoutTable());
+    std::fclose(file);
+    return 0;
+}
+
+std::int32_t ZANDREL_CALL UseStandardLayout(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t on = NextActionInteger(*object);
+    if (on == 0 || on == 1) {
+        object->standardLayout = static_cast<std::uint8_t>(on);
     }
     return 0;
 }

@@ -19,6 +19,12 @@ inline HostParam NextActionParameter(RunObject& object)
     return services->NextActionParameter(&object, -1, 0);
 }
 
+// A file-name parameter arrives as a pointer to a wide string (null from a host without it).
+inline const char16_t* NextActionFileName(RunObject& object)
+{
+    return reinterpret_cast<const char16_t*>(NextActionParameter(object));
+}
+
 // Integer parameters arrive as signed 32-bit values.
 inline std::int32_t NextActionInteger(RunObject& object)
 {

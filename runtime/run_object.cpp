@@ -39,6 +39,8 @@ std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
     std::memset(object->axes, 0, sizeof object->axes);
     object->pov = zandrel::kHatCentred;
     zandrel::ForgetPadReading(*object);
+    object->standardLayout = 0;
+    zandrel::ForgetBoundPadIds(*object);
     if (object->header.controlKeys != nullptr) {
         const zandrel::HostControlKeys& hostKeys = *object->header.controlKeys;
         for (int i = 0; i < zandrel::kControlsPerPlayer; ++i) {

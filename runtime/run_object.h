@@ -1,4 +1,4 @@
-// The per-object record the host allocates (GetRunObjectDataSize: 960 bytes) and hands
+// The per-object record the host allocates (GetRunObjectDataSize: 968 bytes) and hands
 // to every runtime entry. The first 912 bytes are the 1.0 record, unchanged.
 #pragma once
 
@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "host/host_interface.h"
+#include "input/pad_layouts.h"
+#include "input/pad_names.h"
 #include "input/pad_state.h"
 
 namespace zandrel {
@@ -47,9 +49,14 @@ struct RunObject {
     std::uint32_t axes[kAxisCount];  // the latest successful joystick read, raw
     std::uint32_t pov;
     std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
+    // Added in 1.2.
+    std::uint8_t standardLayout;        // 1: a plain pad with a layout row decodes through it
+    std::uint8_t padIdsRead;            // 1 while vid and pid are the bound pad's, read from it
+    std::int16_t padLayout;             // the shared table's row for vid and pid, -1 = none
+    std::uint32_t padLayoutGeneration;  // the table's generation padLayout was found in
 };
 
-static_assert(sizeof(RunObject) == 960, "RunObject size");
+static_assert(sizeof(RunObject) == 968, "RunObject size");
 static_assert(offsetof(RunObject, player) == 304, "player");
 static_assert(offsetof(RunObject, padId) == 308, "padId");
 static_assert(offsetof(RunObject, xinputIndex) == 312, "xinputIndex");
@@ -72,6 +79,10 @@ static_assert(offsetof(RunObject, readValid) == 924, "readValid");
 static_assert(offsetof(RunObject, axes) == 928, "axes");
 static_assert(offsetof(RunObject, pov) == 952, "pov");
 static_assert(offsetof(RunObject, triggers) == 956, "triggers");
+static_assert(offsetof(RunObject, standardLayout) == 960, "standardLayout");
+static_assert(offsetof(RunObject, padIdsRead) == 961, "padIdsRead");
+static_assert(offsetof(RunObject, padLayout) == 962, "padLayout");
+static_assert(offsetof(RunObject, padLayoutGeneration) == 964, "padLayoutGeneration");
 
 // The two tuning values; false (and nothing changed) for a value outside its range.
 inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
@@ -99,6 +110,43 @@ inline void ForgetPadReading(RunObject& object)
     object.readValid = 0;
     object.triggers[0] = -1;
     object.triggers[1] = -1;
+}
+
+// The bound pad's ids were read from it: they are kept and its layout row is found.
+inline void NoteBoundPadIds(RunObject& object, platform::JoyIds ids)
+{
+    const PadLayoutTable& table = ThePadLayoutTable();
+    object.vid = ids.vendor;
+    object.pid = ids.product;
+    object.padIdsRead = 1;
+    object.padLayout = static_cast<std::int16_t>(FindPadLayout(table, ids.vendor, ids.product));
+    object.padLayoutGeneration = table.generation;
+}
+
+// A new binding whose ids could not be read: no row until they are.
+inline void ForgetBoundPadIds(RunObject& object)
+{
+    object.padIdsRead = 0;
+    object.padLayout = -1;
+    object.padLayoutGeneration = ThePadLayoutTable().generation;
+}
+
+// The bound pad's layout row, or null. Searched again only after the table changed.
+inline const PadLayout* BoundPadLayout(RunObject& object)
+{
+    const PadLayoutTable& table = ThePadLayoutTable();
+    if (object.padLayoutGeneration != table.generation) {
+        object.padLayout = static_cast<std::int16_t>(
+            object.padIdsRead != 0 ? FindPadLayout(table, object.vid, object.pid) : -1);
+        object.padLayoutGeneration = table.generation;
+    }
+    const std::int32_t row = object.padLayout;
+    return row >= 0 && row < table.count ? &table.rows[row] : nullptr;
+}
+
+inline PadType BoundPadType(RunObject& object)
+{
+    return PadTypeOf(object.padId >= 0 && object.padError == 0, object.xinputIndex >= 0, BoundPadLayout(object));
 }
 
 // Key code of real pad bit `bit` through virtualMap and keyMap; false when the bit

@@ -14,7 +14,6 @@ namespace zandrel {
 
 namespace {
 
-constexpr std::int32_t kLoadFailedCode = 4;
 // A save is written here first and put in place of the target once it is complete.
 constexpr char16_t kTemporarySuffix[] = u".zandrel-tmp";
 
@@ -75,11 +74,6 @@ OwnedName TemporaryName(const char16_t* name)
         std::memcpy(out.get() + length, kTemporarySuffix, sizeof kTemporarySuffix);
     }
     return out;
-}
-
-const char16_t* FileNameParameter(RunObject& object)
-{
-    return reinterpret_cast<const char16_t*>(NextActionParameter(object));
 }
 
 }  // namespace
@@ -149,7 +143,7 @@ std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int3
     if (object == nullptr) {
         return 0;
     }
-    const char16_t* name = FileNameParameter(*object);
+    const char16_t* name = NextActionFileName(*object);
     if (name == nullptr || name[0] == 0) {
         return 0;
     }
@@ -175,7 +169,7 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     if (object == nullptr) {
         return 0;
     }
-    const char16_t* name = FileNameParameter(*object);
+    const char16_t* name = NextActionFileName(*object);
     std::FILE* file = name != nullptr ? platform::OpenSettingsFile(name, "rb") : nullptr;
     if (file == nullptr) {
         RaiseCondition(*object, kLoadFailedCode);
@@ -191,12 +185,12 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     const bool idsRead = ReadBoundPadIds(object->padId, &ids);
     object->xinputIndex = kXInputUnresolved;
     if (idsRead) {
-        object->vid = ids.vendor;
-        object->pid = ids.product;
+        NoteBoundPadIds(*object, ids);
         RescanXInputDevices();
     } else {
         object->vid = 0;
         object->pid = 0;
+        ForgetBoundPadIds(*object);
     }
     return 0;
 }
