@@ -182,6 +182,19 @@ std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, s
     return 0;
 }
 
+// The game's choice, so it needs no player and is not saved; 0 and 1 only.
+std::int32_t ZANDREL_CALL SetKeysInBackground(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t on = NextActionInteger(*object);
+    if (on == 0 || on == 1) {
+        object->keysInBackground = on;
+    }
+    return 0;
+}
+
 // The table is the library's: a load serves every object, bound already or later.
 std::int32_t ZANDREL_CALL LoadPadLayouts(RunObject* object, std::int32_t, std::int32_t)
 {
@@ -199,6 +212,7 @@ std::int32_t ZANDREL_CALL LoadPadLayouts(RunObject* object, std::int32_t, std::i
     return 0;
 }
 
+// Like SetKeysInBackground: the game's choice, for this object, not saved.
 std::int32_t ZANDREL_CALL UseStandardLayout(RunObject* object, std::int32_t, std::int32_t)
 {
     if (object == nullptr) {

@@ -17,7 +17,7 @@ using ExpressionRoutine = HostParam(ZANDREL_CALL*)(RunObject* object, HostParam 
 // Codes of the conditions the object raises itself.
 constexpr std::int32_t kLoadFailedCode = 4;
 
-// Conditions (events/conditions.cpp), codes 0..6.
+// Conditions (events/conditions.cpp), codes 0..7.
 std::int32_t ZANDREL_CALL PressedKey(RunObject* object, std::int32_t key, std::int32_t);
 std::int32_t ZANDREL_CALL RepeatPressedKey(RunObject* object, std::int32_t key, std::int32_t);
 std::int32_t ZANDREL_CALL PressedButton(RunObject* object, std::int32_t button, std::int32_t);
@@ -25,6 +25,7 @@ std::int32_t ZANDREL_CALL RepeatPressedButton(RunObject* object, std::int32_t bu
 std::int32_t ZANDREL_CALL LoadFailed(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL PadDisconnected(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL PadReconnected(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL SaveFailed(RunObject* object, std::int32_t, std::int32_t);
 
 // Actions (events/actions.cpp), codes 0..15; the two settings actions, 4 and 5, are
 // declared in settings/settings_file.h.
@@ -39,6 +40,7 @@ std::int32_t ZANDREL_CALL POVZeroIN(RunObject* object, std::int32_t, std::int32_
 std::int32_t ZANDREL_CALL EnableControl(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetDeadZone(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL SetKeysInBackground(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL LoadPadLayouts(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL UseStandardLayout(RunObject* object, std::int32_t, std::int32_t);
 

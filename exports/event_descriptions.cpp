@@ -15,6 +15,7 @@ const char* const kConditionDescriptions[kConditionCount] = {
     "True when LoadSetting could not open its file.",
     "True in the frame in which a read of the bound pad fails; the keys it holds stay down (ResetKey releases them).",
     "True in the frame in which the pad that failed answers again.",
+    "Raised when SaveSetting did not write its file whole; the file keeps what it held before.",
 };
 
 const char* const kActionDescriptions[kActionCount] = {
@@ -31,6 +32,12 @@ const char* const kActionDescriptions[kActionCount] = {
     "Enables (1) or disables (0) one pad bit, or all of them with -1.",
     "Sets the stick's dead zone in percent of a half axis (1 to 99; 40 at first).",
     "Sets the value an XInput trigger must exceed to count as pressed (0 to 254; 30 at first).",
+    "1: keys go out whatever window is in front; 0 (at first): only while the game is in front, and held keys are "
+    "released when it is not.",
+    "Adds the layout rows of a text file to the table every object shares; raises LoadFailed when the file cannot be "
+    "opened.",
+    "1: a pad that is not XInput and has a layout row gives bit 4 on its bottom face button, as an XInput pad does; "
+    "0 (at first): the pad's own order.",
 };
 
 const char* const kExpressionDescriptions[kExpressionCount] = {
@@ -49,6 +56,8 @@ const char* const kExpressionDescriptions[kExpressionCount] = {
     "A trigger of the bound XInput pad (0 left, 1 right) as last read, 0 to 255, or -1.",
     "The hat of the bound pad's latest read in hundredths of a degree, or -1 when centred.",
     "The 16 pad bits the object's keys follow (directions, then buttons).",
+    "The label on the control that presses a pad bit (0 to 15) of the bound pad under the present layout, as text.",
+    "-1 no pad bound or in error, 0 a pad without a layout row, 1 XInput, 2 PlayStation, 3 another pad with a row.",
 };
 
 }  // namespace

@@ -57,8 +57,8 @@ struct Text {
 Text Split(Text& rest, char separator)
 {
     const void* at = std::memchr(rest.data, separator, rest.length);
-    const std::size_t length = at != nullptr ? static_cast<std::size_t>(static_cast<const char*>(at) - rest.data)
-                                             : rest.length;
+    const std::size_t length =
+        at != nullptr ? static_cast<std::size_t>(static_cast<const char*>(at) - rest.data) : rest.length;
     const Text piece{rest.data, length};
     const std::size_t skipped = at != nullptr ? length + 1 : length;
     rest = Text{rest.data + skipped, rest.length - skipped};

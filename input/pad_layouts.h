@@ -19,7 +19,7 @@ namespace zandrel {
 
 // The row item of each pad bit, in bit order: the d-pad, then the XInput pad's order.
 constexpr const char* kPadLayoutItems[kPadBitCount] = {
-    "dpup", "dpdown",        "dpleft",       "dpright",     "a",    "b",     "x",         "y",
+    "dpup",         "dpdown",        "dpleft",      "dpright",      "a",    "b",     "x",         "y",
     "leftshoulder", "rightshoulder", "lefttrigger", "righttrigger", "back", "start", "leftstick", "rightstick",
 };
 

@@ -101,9 +101,9 @@ PadState StickAndHatBits(const platform::JoyReading& reading, std::int32_t cente
 constexpr PadState DirectionButtonBits(std::uint32_t buttons)
 {
     PadState bits = 0;
-    for (const PadInput direction : {PadInput::kUp, PadInput::kDown, PadInput::kLeft, PadInput::kRight}) {
-        if ((buttons & DirectionButton(direction)) != 0) {
-            bits = static_cast<PadState>(bits | BitOf(kPlainPadBits, direction));
+    for (int bit = 0; bit < 4; ++bit) {
+        if ((buttons & DirectionButton(kPlainPadBits[bit].input)) != 0) {
+            bits = static_cast<PadState>(bits | (1u << bit));
         }
     }
     return bits;

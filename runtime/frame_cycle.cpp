@@ -76,8 +76,7 @@ bool ReadBoundPad(RunObject& object, PadState* state)
             object.xinputIndex = lookup.position >= 0 ? lookup.position : kNotXInput;
         }
     }
-    const PadLayout* layout =
-        object.standardLayout != 0 && object.xinputIndex < 0 ? BoundPadLayout(object) : nullptr;
+    const PadLayout* layout = object.standardLayout != 0 && object.xinputIndex < 0 ? BoundPadLayout(object) : nullptr;
     if (layout != nullptr) {
         *state = DecodeWithLayout(reading, object.centerX, object.centerY, object.deadZone, *layout);
         object.triggers[0] = -1;

@@ -39,6 +39,8 @@ std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
     std::memset(object->axes, 0, sizeof object->axes);
     object->pov = zandrel::kHatCentred;
     zandrel::ForgetPadReading(*object);
+    object->keysInBackground = 0;
+    object->rumbleIndex = zandrel::kNoRumble;
     object->standardLayout = 0;
     zandrel::ForgetBoundPadIds(*object);
     if (object->header.controlKeys != nullptr) {

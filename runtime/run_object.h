@@ -1,4 +1,4 @@
-// The per-object record the host allocates (GetRunObjectDataSize: 968 bytes) and hands
+// The per-object record the host allocates (GetRunObjectDataSize: 976 bytes) and hands
 // to every runtime entry. The first 912 bytes are the 1.0 record, unchanged.
 #pragma once
 
@@ -50,13 +50,17 @@ struct RunObject {
     std::uint32_t pov;
     std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
     // Added in 1.2.
+    std::int32_t keysInBackground;      // 1: keys whatever window is in front; 0: only while the game is
+    std::int32_t rumbleIndex;           // XInput index last set to a non-zero speed, kNoRumble = none
     std::uint8_t standardLayout;        // 1: a plain pad with a layout row decodes through it
     std::uint8_t padIdsRead;            // 1 while vid and pid are the bound pad's, read from it
     std::int16_t padLayout;             // the shared table's row for vid and pid, -1 = none
     std::uint32_t padLayoutGeneration;  // the table's generation padLayout was found in
 };
 
-static_assert(sizeof(RunObject) == 968, "RunObject size");
+constexpr std::int32_t kNoRumble = -1;
+
+static_assert(sizeof(RunObject) == 976, "RunObject size");
 static_assert(offsetof(RunObject, player) == 304, "player");
 static_assert(offsetof(RunObject, padId) == 308, "padId");
 static_assert(offsetof(RunObject, xinputIndex) == 312, "xinputIndex");
@@ -79,10 +83,12 @@ static_assert(offsetof(RunObject, readValid) == 924, "readValid");
 static_assert(offsetof(RunObject, axes) == 928, "axes");
 static_assert(offsetof(RunObject, pov) == 952, "pov");
 static_assert(offsetof(RunObject, triggers) == 956, "triggers");
-static_assert(offsetof(RunObject, standardLayout) == 960, "standardLayout");
-static_assert(offsetof(RunObject, padIdsRead) == 961, "padIdsRead");
-static_assert(offsetof(RunObject, padLayout) == 962, "padLayout");
-static_assert(offsetof(RunObject, padLayoutGeneration) == 964, "padLayoutGeneration");
+static_assert(offsetof(RunObject, keysInBackground) == 960, "keysInBackground");
+static_assert(offsetof(RunObject, rumbleIndex) == 964, "rumbleIndex");
+static_assert(offsetof(RunObject, standardLayout) == 968, "standardLayout");
+static_assert(offsetof(RunObject, padIdsRead) == 969, "padIdsRead");
+static_assert(offsetof(RunObject, padLayout) == 970, "padLayout");
+static_assert(offsetof(RunObject, padLayoutGeneration) == 972, "padLayoutGeneration");
 
 // The two tuning values; false (and nothing changed) for a value outside its range.
 inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
@@ -136,8 +142,8 @@ inline const PadLayout* BoundPadLayout(RunObject& object)
 {
     const PadLayoutTable& table = ThePadLayoutTable();
     if (object.padLayoutGeneration != table.generation) {
-        object.padLayout = static_cast<std::int16_t>(
-            object.padIdsRead != 0 ? FindPadLayout(table, object.vid, object.pid) : -1);
+        object.padLayout =
+            static_cast<std::int16_t>(object.padIdsRead != 0 ? FindPadLayout(table, object.vid, object.pid) : -1);
         object.padLayoutGeneration = table.generation;
     }
     const std::int32_t row = object.padLayout;
