@@ -11,17 +11,8 @@ constexpr std::size_t kVendorDigit = 8;    // byte 4
 constexpr std::size_t kProductDigit = 16;  // byte 8
 constexpr std::uint8_t kHighestButtonValue = 31;
 
-constexpr PadLayoutTable BuiltInTable(std::uint32_t generation)
-{
-    PadLayoutTable table{kBuiltInPadLayouts, 0, generation, {}};
-    for (int i = 0; i < kBuiltInPadLayouts; ++i) {
-        table.rows[i] = kBuiltInPadLayoutRows[i];
-    }
-    return table;
-}
-
-// Constant-initialized, so it holds the built-in rows before any code of the library runs.
-PadLayoutTable g_padLayouts = BuiltInTable(0);
+// Zero until first used, so it takes no room in the library's file.
+PadLayoutTable g_padLayouts;
 
 int HexValue(char c)
 {
@@ -140,12 +131,20 @@ struct LineCollector {
 
 PadLayoutTable& ThePadLayoutTable()
 {
+    if (g_padLayouts.count == 0) {
+        ResetPadLayouts(g_padLayouts);
+    }
     return g_padLayouts;
 }
 
 void ResetPadLayouts(PadLayoutTable& table)
 {
-    table = BuiltInTable(table.generation + 1);
+    for (int i = 0; i < kBuiltInPadLayouts; ++i) {
+        table.rows[i] = kBuiltInPadLayoutRows[i];
+    }
+    table.count = kBuiltInPadLayouts;
+    table.added = 0;
+    ++table.generation;
 }
 
 std::int32_t FindPadLayout(const PadLayoutTable& table, std::uint16_t vendor, std::uint16_t product)
@@ -170,13 +169,14 @@ bool ParsePadLayoutRow(const char* line, std::size_t length, PadLayout* row)
             return false;
         }
     }
-    *row = PadLayout{LittleEndianId(guid.data + kVendorDigit), LittleEndianId(guid.data + kProductDigit), {}};
+    *row = PadLayout{LittleEndianId(guid.data + kVendorDigit), LittleEndianId(guid.data + kProductDigit), {}, {}};
     Split(rest, ',');  // the name
     while (rest.length > 0) {
         if (!TakeItem(Split(rest, ','), row)) {
             return false;
         }
     }
+    *row = WithBitsOfButtons(*row);
     return true;
 }
 

@@ -23,11 +23,30 @@ constexpr const char* kPadLayoutItems[kPadBitCount] = {
     "leftshoulder", "rightshoulder", "lefttrigger", "righttrigger", "back", "start", "leftstick", "rightstick",
 };
 
+constexpr int kJoystickButtons = 32;
+
 struct PadLayout {
     std::uint16_t vendor;
     std::uint16_t product;
     std::uint8_t buttons[kPadBitCount];  // joystick button 1..32 that presses each bit; 0 for none
+    // The same turned around for the frame, which then looks only at pressed buttons:
+    // the bits joystick button n + 1 presses.
+    PadState bitsOfButton[kJoystickButtons];
 };
+
+// Fills bitsOfButton from buttons.
+constexpr PadLayout WithBitsOfButtons(PadLayout row)
+{
+    for (PadState& bits : row.bitsOfButton) {
+        bits = 0;
+    }
+    for (int bit = 0; bit < kPadBitCount; ++bit) {
+        if (row.buttons[bit] != 0) {
+            row.bitsOfButton[row.buttons[bit] - 1] |= static_cast<PadState>(1u << bit);
+        }
+    }
+    return row;
+}
 
 constexpr std::uint16_t kPlayStationVendor = 0x054C;
 
@@ -35,7 +54,8 @@ constexpr std::uint16_t kPlayStationVendor = 0x054C;
 // PlayStation pads' buttons 1..12; the d-pad is their hat.
 constexpr PadLayout PlayStationLayout(std::uint16_t product)
 {
-    return PadLayout{kPlayStationVendor, product, {0, 0, 0, 0, 2, 3, 1, 4, 5, 6, 7, 8, 9, 10, 11, 12}};
+    return WithBitsOfButtons(
+        PadLayout{kPlayStationVendor, product, {0, 0, 0, 0, 2, 3, 1, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {}});
 }
 
 constexpr int kBuiltInPadLayouts = 4;
@@ -84,13 +104,11 @@ void ReadPadLayouts(std::FILE* file, PadLayoutTable& table);
 // direction unless the row maps them).
 constexpr PadState ComposeWithLayout(PadState stickAndHat, std::uint32_t buttons, const PadLayout& layout)
 {
-    // Shifted up by one, button n sits at bit n and bit 0 ("none") is never set.
-    const std::uint64_t numbered = static_cast<std::uint64_t>(buttons) << 1;
-    std::uint32_t state = stickAndHat;
-    for (int bit = 0; bit < kPadBitCount; ++bit) {
-        state |= static_cast<std::uint32_t>((numbered >> layout.buttons[bit]) & 1u) << bit;
+    PadState state = stickAndHat;
+    for (std::uint32_t rest = buttons; rest != 0; rest &= rest - 1) {
+        state = static_cast<PadState>(state | layout.bitsOfButton[__builtin_ctz(rest)]);
     }
-    return static_cast<PadState>(state);
+    return state;
 }
 
 // The same from a whole joystick read with the object's tuning.

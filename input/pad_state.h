@@ -100,13 +100,13 @@ PadState StickAndHatBits(const platform::JoyReading& reading, std::int32_t cente
 // Bits 0..3 from joystick buttons 13..16.
 constexpr PadState DirectionButtonBits(std::uint32_t buttons)
 {
-    PadState bits = 0;
-    for (int bit = 0; bit < 4; ++bit) {
-        if ((buttons & DirectionButton(kPlainPadBits[bit].input)) != 0) {
-            bits = static_cast<PadState>(bits | (1u << bit));
-        }
-    }
-    return bits;
+    constexpr std::uint32_t kUpButton = DirectionButton(PadInput::kUp);
+    constexpr std::uint32_t kDownButton = DirectionButton(PadInput::kDown);
+    constexpr std::uint32_t kLeftButton = DirectionButton(PadInput::kLeft);
+    constexpr std::uint32_t kRightButton = DirectionButton(PadInput::kRight);
+    return static_cast<PadState>(
+        ((buttons & kUpButton) != 0 ? kPadUp : 0) | ((buttons & kDownButton) != 0 ? kPadDown : 0) |
+        ((buttons & kLeftButton) != 0 ? kPadLeft : 0) | ((buttons & kRightButton) != 0 ? kPadRight : 0));
 }
 
 // Bits 0..3 from the stick, the hat and joystick buttons 13..16.

@@ -90,8 +90,8 @@ bool WriteTextFile(const Command& command)
     }
     bool written = true;
     for (const std::string& line : command.lines) {
-        written = std::fwrite(line.data(), 1, line.size(), out) == line.size() && std::fputc('\n', out) != EOF &&
-                  written;
+        written =
+            std::fwrite(line.data(), 1, line.size(), out) == line.size() && std::fputc('\n', out) != EOF && written;
     }
     return std::fclose(out) == 0 && written;
 }
