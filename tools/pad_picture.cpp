@@ -109,7 +109,6 @@ std::string PlayStationName(const zandrel::PadLayout& row, int bit)
 
 // A DualShock 4 through its built-in row (the four PlayStation rows are alike), and
 // what a DualSense calls the same button.
-// alike).
 std::string PlayStationMeaning(int bit)
 {
     const zandrel::PadLayout& row = zandrel::kBuiltInPadLayoutRows[0];
