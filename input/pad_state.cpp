@@ -67,19 +67,18 @@ bool ReadPadState(std::uint32_t joystickId, const PadTuning& tuning, PadState* s
         return false;
     }
     const XInputLookup lookup = LookUpXInput(joystickId);
+    const PadLayoutTable& table = ThePadLayoutTable();
+    std::int32_t row = -1;
     if (tuning.standardLayout && lookup.position < 0) {
         platform::JoyIds ids = lookup.ids;
-        const PadLayoutTable& table = ThePadLayoutTable();
-        const std::int32_t row = lookup.idsRead || platform::ReadJoystickIds(joystickId, &ids) == 0
-                                     ? FindPadLayout(table, ids.vendor, ids.product)
-                                     : -1;
-        if (row >= 0) {
-            *state = DecodeWithLayout(reading, tuning.centerX, tuning.centerY, tuning.deadZone, table.rows[row]);
-            return true;
+        if (lookup.idsRead || platform::ReadJoystickIds(joystickId, &ids) == 0) {
+            row = FindPadLayout(table, ids.vendor, ids.product);
         }
     }
-    const PadState directions = DirectionBits(reading, tuning.centerX, tuning.centerY, tuning.deadZone);
-    *state = ComposePad(directions, reading.buttons, lookup.position, tuning.triggerThreshold);
+    const PadState stickAndHat = StickAndHatBits(reading, tuning.centerX, tuning.centerY, tuning.deadZone);
+    *state = row >= 0 ? ComposeWithLayout(stickAndHat, reading.buttons, table.rows[row])
+                      : ComposePad(static_cast<PadState>(stickAndHat | DirectionButtonBits(reading.buttons)),
+                                   reading.buttons, lookup.position, tuning.triggerThreshold);
     return true;
 }
 

@@ -76,14 +76,15 @@ bool ReadBoundPad(RunObject& object, PadState* state)
             object.xinputIndex = lookup.position >= 0 ? lookup.position : kNotXInput;
         }
     }
+    const PadState stickAndHat = StickAndHatBits(reading, object.centerX, object.centerY, object.deadZone);
     const PadLayout* layout = object.standardLayout != 0 && object.xinputIndex < 0 ? BoundPadLayout(object) : nullptr;
     if (layout != nullptr) {
-        *state = DecodeWithLayout(reading, object.centerX, object.centerY, object.deadZone, *layout);
+        *state = ComposeWithLayout(stickAndHat, reading.buttons, *layout);
         object.triggers[0] = -1;
         object.triggers[1] = -1;
         return true;
     }
-    const PadState directions = DirectionBits(reading, object.centerX, object.centerY, object.deadZone);
+    const auto directions = static_cast<PadState>(stickAndHat | DirectionButtonBits(reading.buttons));
     SeenTriggers seen{};
     *state = ComposePad(directions, reading.buttons, object.xinputIndex, object.triggerThreshold, &seen);
     object.triggers[0] = seen.left;

@@ -6,6 +6,44 @@
 
 using zandrel::RunObject;
 
+namespace zandrel {
+
+void NoteBoundPadIds(RunObject& object, platform::JoyIds ids)
+{
+    const PadLayoutTable& table = ThePadLayoutTable();
+    object.vid = ids.vendor;
+    object.pid = ids.product;
+    object.padIdsRead = 1;
+    object.padLayout = static_cast<std::int16_t>(FindPadLayout(table, ids.vendor, ids.product));
+    object.padLayoutGeneration = table.generation;
+}
+
+void ForgetBoundPadIds(RunObject& object)
+{
+    object.padIdsRead = 0;
+    object.padLayout = -1;
+    object.padLayoutGeneration = ThePadLayoutTable().generation;
+}
+
+const PadLayout* BoundPadLayout(RunObject& object)
+{
+    const PadLayoutTable& table = ThePadLayoutTable();
+    if (object.padLayoutGeneration != table.generation) {
+        object.padLayout =
+            static_cast<std::int16_t>(object.padIdsRead != 0 ? FindPadLayout(table, object.vid, object.pid) : -1);
+        object.padLayoutGeneration = table.generation;
+    }
+    const std::int32_t row = object.padLayout;
+    return row >= 0 && row < table.count ? &table.rows[row] : nullptr;
+}
+
+PadType BoundPadType(RunObject& object)
+{
+    return PadTypeOf(object.padId >= 0 && object.padError == 0, object.xinputIndex >= 0, BoundPadLayout(object));
+}
+
+}  // namespace zandrel
+
 std::int32_t ZANDREL_CALL GetRunObjectDataSize(void*, void*)
 {
     return static_cast<std::int32_t>(sizeof(RunObject));

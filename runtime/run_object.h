@@ -119,41 +119,15 @@ inline void ForgetPadReading(RunObject& object)
 }
 
 // The bound pad's ids were read from it: they are kept and its layout row is found.
-inline void NoteBoundPadIds(RunObject& object, platform::JoyIds ids)
-{
-    const PadLayoutTable& table = ThePadLayoutTable();
-    object.vid = ids.vendor;
-    object.pid = ids.product;
-    object.padIdsRead = 1;
-    object.padLayout = static_cast<std::int16_t>(FindPadLayout(table, ids.vendor, ids.product));
-    object.padLayoutGeneration = table.generation;
-}
+void NoteBoundPadIds(RunObject& object, platform::JoyIds ids);
 
 // A new binding whose ids could not be read: no row until they are.
-inline void ForgetBoundPadIds(RunObject& object)
-{
-    object.padIdsRead = 0;
-    object.padLayout = -1;
-    object.padLayoutGeneration = ThePadLayoutTable().generation;
-}
+void ForgetBoundPadIds(RunObject& object);
 
 // The bound pad's layout row, or null. Searched again only after the table changed.
-inline const PadLayout* BoundPadLayout(RunObject& object)
-{
-    const PadLayoutTable& table = ThePadLayoutTable();
-    if (object.padLayoutGeneration != table.generation) {
-        object.padLayout =
-            static_cast<std::int16_t>(object.padIdsRead != 0 ? FindPadLayout(table, object.vid, object.pid) : -1);
-        object.padLayoutGeneration = table.generation;
-    }
-    const std::int32_t row = object.padLayout;
-    return row >= 0 && row < table.count ? &table.rows[row] : nullptr;
-}
+const PadLayout* BoundPadLayout(RunObject& object);
 
-inline PadType BoundPadType(RunObject& object)
-{
-    return PadTypeOf(object.padId >= 0 && object.padError == 0, object.xinputIndex >= 0, BoundPadLayout(object));
-}
+PadType BoundPadType(RunObject& object);
 
 // Key code of real pad bit `bit` through virtualMap and keyMap; false when the bit
 // is switched off or its entry lies outside 0..15 (a loaded file may hold any byte).
