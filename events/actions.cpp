@@ -33,6 +33,7 @@ std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std
     }
     const std::int32_t player = NextActionInteger(*object);
     const std::int32_t padId = NextActionInteger(*object);
+    BeginBinding(*object);
     object->player = player;
     object->padId = padId;
     ForgetPadReading(*object);  // the values of a former pad are not this one's
@@ -73,8 +74,15 @@ std::int32_t ZANDREL_CALL XInputSetVibration(RunObject* object, std::int32_t, st
     if (!HasPlayer(*object) || object->xinputIndex < 0) {
         return 0;
     }
-    platform::SetXInputVibration(static_cast<std::uint32_t>(object->xinputIndex), static_cast<std::uint16_t>(left),
-                                 static_cast<std::uint16_t>(right));
+    const auto leftSpeed = static_cast<std::uint16_t>(left);
+    const auto rightSpeed = static_cast<std::uint16_t>(right);
+    platform::SetXInputVibration(static_cast<std::uint32_t>(object->xinputIndex), leftSpeed, rightSpeed);
+    // Remembered so that the motors stop with the object; stopping them by hand forgets.
+    if (leftSpeed != 0 || rightSpeed != 0) {
+        object->rumbleIndex = object->xinputIndex;
+    } else if (object->rumbleIndex == object->xinputIndex) {
+        object->rumbleIndex = kNoRumble;
+    }
     return 0;
 }
 

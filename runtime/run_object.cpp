@@ -8,6 +8,57 @@ using zandrel::RunObject;
 
 namespace zandrel {
 
+namespace {
+
+// The object whose event is being raised by RaiseWatchingBinding, and whether the
+// game's answer bound it again. One host thread runs every object.
+const RunObject* watchedObject = nullptr;
+bool watchedRebound = false;
+
+}  // namespace
+
+void ReleaseHeldKeys(RunObject& object)
+{
+    for (int bit = 0; bit < kPadBits; ++bit) {
+        std::uint8_t key = 0;
+        if ((object.prevPadState & (1u << bit)) != 0 && KeyOfPadBit(object, bit, &key)) {
+            platform::SendKey(key, platform::kKeyUp);
+        }
+    }
+    object.prevPadState = 0;
+}
+
+void StopRumble(RunObject& object)
+{
+    if (object.rumbleIndex == kNoRumble) {
+        return;
+    }
+    const auto index = static_cast<std::uint32_t>(object.rumbleIndex);
+    object.rumbleIndex = kNoRumble;
+    platform::SetXInputVibration(index, 0, 0);
+}
+
+void BeginBinding(RunObject& object)
+{
+    StopRumble(object);
+    if (&object == watchedObject) {
+        watchedRebound = true;
+    }
+}
+
+bool RaiseWatchingBinding(RunObject& object, std::int32_t code)
+{
+    const RunObject* const outerObject = watchedObject;
+    const bool outerRebound = watchedRebound;
+    watchedObject = &object;
+    watchedRebound = false;
+    RaiseCondition(object, code);
+    const bool rebound = watchedRebound;
+    watchedObject = outerObject;
+    watchedRebound = outerRebound || (rebound && outerObject == &object);
+    return rebound;
+}
+
 void NoteBoundPadIds(RunObject& object, platform::JoyIds ids)
 {
     const PadLayoutTable& table = ThePadLayoutTable();
@@ -95,11 +146,7 @@ std::int32_t ZANDREL_CALL DestroyRunObject(RunObject* object, std::int32_t)
     if (object == nullptr) {
         return 0;
     }
-    for (int bit = 0; bit < zandrel::kPadBits; ++bit) {
-        std::uint8_t key = 0;
-        if ((object->prevPadState & (1u << bit)) != 0 && zandrel::KeyOfPadBit(*object, bit, &key)) {
-            zandrel::platform::SendKey(key, zandrel::platform::kKeyUp);
-        }
-    }
+    zandrel::ReleaseHeldKeys(*object);
+    zandrel::StopRumble(*object);
     return 0;
 }

@@ -150,4 +150,17 @@ inline void RaiseCondition(RunObject& object, std::int32_t code)
     }
 }
 
+// A key-up for every pad bit held down, through the present mapping; then none is held.
+void ReleaseHeldKeys(RunObject& object);
+
+// Both motors of the pad the object set rumbling to 0, once; a pad it never set is left alone.
+void StopRumble(RunObject& object);
+
+// Called first by the actions that bind the object again: its rumble stops, and a
+// RaiseWatchingBinding under way for it learns that the binding is new.
+void BeginBinding(RunObject& object);
+
+// RaiseCondition; true when the game's answer to the event bound the object again.
+bool RaiseWatchingBinding(RunObject& object, std::int32_t code);
+
 }  // namespace zandrel

@@ -300,4 +300,4 @@ objinfos
 => = "The zandrel developers"
 => = "Copyright (C) 2026 The zandrel developers. Free to use in any game."
 => = "zandrel 1.1.0: game pad to keyboard keys"
-=> = "https://zandrel.example/"
+=> = "See the author's guide, docs/guide.md"
