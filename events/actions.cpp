@@ -24,6 +24,16 @@ void SetControlEnabled(RunObject& object, int bit, std::uint8_t enabled)
     }
 }
 
+// A switch of the object's: the next parameter if it is 0 or 1; any other value changes nothing.
+template <typename Field>
+void TakeSwitch(RunObject& object, Field* field)
+{
+    const std::int32_t on = NextActionInteger(object);
+    if (on == 0 || on == 1) {
+        *field = static_cast<Field>(on);
+    }
+}
+
 }  // namespace
 
 std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std::int32_t)
@@ -193,12 +203,8 @@ std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, s
 // The game's choice, so it needs no player and is not saved; 0 and 1 only.
 std::int32_t ZANDREL_CALL SetKeysInBackground(RunObject* object, std::int32_t, std::int32_t)
 {
-    if (object == nullptr) {
-        return 0;
-    }
-    const std::int32_t on = NextActionInteger(*object);
-    if (on == 0 || on == 1) {
-        object->keysInBackground = on;
+    if (object != nullptr) {
+        TakeSwitch(*object, &object->keysInBackground);
     }
     return 0;
 }
@@ -209,10 +215,8 @@ std::int32_t ZANDREL_CALL LoadPadLayouts(RunObject* object, std::int32_t, std::i
     if (object == nullptr) {
         return 0;
     }
-    const char16_t* name = NextActionFileName(*object);
-    std::FILE* file = name != nullptr ? platform::OpenSettingsFile(name, "rb") : nullptr;
+    std::FILE* file = OpenActionFileToRead(*object);
     if (file == nullptr) {
-        RaiseCondition(*object, kLoadFailedCode);
         return 0;
     }
     ReadPadLayouts(file, ThePadLayoutTable());
@@ -223,12 +227,8 @@ std::int32_t ZANDREL_CALL LoadPadLayouts(RunObject* object, std::int32_t, std::i
 // Like SetKeysInBackground: the game's choice, for this object, not saved.
 std::int32_t ZANDREL_CALL UseStandardLayout(RunObject* object, std::int32_t, std::int32_t)
 {
-    if (object == nullptr) {
-        return 0;
-    }
-    const std::int32_t on = NextActionInteger(*object);
-    if (on == 0 || on == 1) {
-        object->standardLayout = static_cast<std::uint8_t>(on);
+    if (object != nullptr) {
+        TakeSwitch(*object, &object->standardLayout);
     }
     return 0;
 }

@@ -14,9 +14,6 @@ using ActionRoutine = std::int32_t(ZANDREL_CALL*)(RunObject* object, std::int32_
 // (the same register on 32-bit Windows; a whole pointer on 64-bit builds).
 using ExpressionRoutine = HostParam(ZANDREL_CALL*)(RunObject* object, HostParam parameters);
 
-// Codes of the conditions the object raises itself.
-constexpr std::int32_t kLoadFailedCode = 4;
-
 // Conditions (events/conditions.cpp), codes 0..7.
 std::int32_t ZANDREL_CALL PressedKey(RunObject* object, std::int32_t key, std::int32_t);
 std::int32_t ZANDREL_CALL RepeatPressedKey(RunObject* object, std::int32_t key, std::int32_t);

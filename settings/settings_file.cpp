@@ -179,10 +179,8 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     if (object == nullptr) {
         return 0;
     }
-    const char16_t* name = NextActionFileName(*object);
-    std::FILE* file = name != nullptr ? platform::OpenSettingsFile(name, "rb") : nullptr;
+    std::FILE* file = OpenActionFileToRead(*object);
     if (file == nullptr) {
-        RaiseCondition(*object, kLoadFailedCode);
         return 0;
     }
     BeginBinding(*object);
