@@ -4,6 +4,7 @@
 
 #include "events/parameters.h"
 #include "events/routines.h"
+#include "input/pad_layouts.h"
 #include "input/pad_state.h"
 #include "input/xinput_devices.h"
 #include "platform/platform.h"
@@ -23,6 +24,16 @@ void SetControlEnabled(RunObject& object, int bit, std::uint8_t enabled)
     }
 }
 
+// A switch of the object's: the next parameter if it is 0 or 1; any other value changes nothing.
+template <typename Field>
+void TakeSwitch(RunObject& object, Field* field)
+{
+    const std::int32_t on = NextActionInteger(object);
+    if (on == 0 || on == 1) {
+        *field = static_cast<Field>(on);
+    }
+}
+
 }  // namespace
 
 std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std::int32_t)
@@ -32,15 +43,16 @@ std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std
     }
     const std::int32_t player = NextActionInteger(*object);
     const std::int32_t padId = NextActionInteger(*object);
+    BeginBinding(*object);
     object->player = player;
     object->padId = padId;
     ForgetPadReading(*object);  // the values of a former pad are not this one's
     platform::JoyIds ids{};
     if (!ReadBoundPadIds(padId, &ids)) {
+        ForgetBoundPadIds(*object);
         return 0;
     }
-    object->vid = ids.vendor;
-    object->pid = ids.product;
+    NoteBoundPadIds(*object, ids);
     object->xinputIndex = kXInputUnresolved;
     RescanXInputDevices();
     return 0;
@@ -72,8 +84,15 @@ std::int32_t ZANDREL_CALL XInputSetVibration(RunObject* object, std::int32_t, st
     if (!HasPlayer(*object) || object->xinputIndex < 0) {
         return 0;
     }
-    platform::SetXInputVibration(static_cast<std::uint32_t>(object->xinputIndex), static_cast<std::uint16_t>(left),
-                                 static_cast<std::uint16_t>(right));
+    const auto leftSpeed = static_cast<std::uint16_t>(left);
+    const auto rightSpeed = static_cast<std::uint16_t>(right);
+    platform::SetXInputVibration(static_cast<std::uint32_t>(object->xinputIndex), leftSpeed, rightSpeed);
+    // Remembered so that the motors stop with the object; stopping them by hand forgets.
+    if (leftSpeed != 0 || rightSpeed != 0) {
+        object->rumbleIndex = static_cast<std::int16_t>(object->xinputIndex);
+    } else if (object->rumbleIndex == object->xinputIndex) {
+        object->rumbleIndex = kNoRumble;
+    }
     return 0;
 }
 
@@ -177,6 +196,39 @@ std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, s
 {
     if (object != nullptr) {
         ApplyTriggerThreshold(*object, NextActionInteger(*object));
+    }
+    return 0;
+}
+
+// The game's choice, so it needs no player and is not saved; 0 and 1 only.
+std::int32_t ZANDREL_CALL SetKeysInBackground(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object != nullptr) {
+        TakeSwitch(*object, &object->keysInBackground);
+    }
+    return 0;
+}
+
+// The table is the library's: a load serves every object, bound already or later.
+std::int32_t ZANDREL_CALL LoadPadLayouts(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    std::FILE* file = OpenActionFileToRead(*object);
+    if (file == nullptr) {
+        return 0;
+    }
+    ReadPadLayouts(file, ThePadLayoutTable());
+    std::fclose(file);
+    return 0;
+}
+
+// Like SetKeysInBackground: the game's choice, for this object, not saved.
+std::int32_t ZANDREL_CALL UseStandardLayout(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object != nullptr) {
+        TakeSwitch(*object, &object->standardLayout);
     }
     return 0;
 }

@@ -6,6 +6,78 @@
 
 using zandrel::RunObject;
 
+namespace zandrel {
+
+void ReleaseHeldKeys(RunObject& object)
+{
+    for (int bit = 0; bit < kPadBits; ++bit) {
+        std::uint8_t key = 0;
+        if ((object.prevPadState & (1u << bit)) != 0 && KeyOfPadBit(object, bit, &key)) {
+            platform::SendKey(key, platform::kKeyUp);
+        }
+    }
+    object.prevPadState = 0;
+}
+
+void StopRumble(RunObject& object)
+{
+    if (object.rumbleIndex == kNoRumble) {
+        return;
+    }
+    const auto index = static_cast<std::uint32_t>(object.rumbleIndex);
+    object.rumbleIndex = kNoRumble;
+    platform::SetXInputVibration(index, 0, 0);
+}
+
+void BeginBinding(RunObject& object)
+{
+    StopRumble(object);
+    ++object.bindings;
+}
+
+bool RaiseWatchingBinding(RunObject& object, std::int32_t code)
+{
+    const std::uint16_t before = object.bindings;
+    RaiseCondition(object, code);
+    return object.bindings != before;
+}
+
+void NoteBoundPadIds(RunObject& object, platform::JoyIds ids)
+{
+    const PadLayoutTable& table = ThePadLayoutTable();
+    object.vid = ids.vendor;
+    object.pid = ids.product;
+    object.padIdsRead = 1;
+    object.padLayout = static_cast<std::int16_t>(FindPadLayout(table, ids.vendor, ids.product));
+    object.padLayoutGeneration = table.generation;
+}
+
+void ForgetBoundPadIds(RunObject& object)
+{
+    object.padIdsRead = 0;
+    object.padLayout = -1;
+    object.padLayoutGeneration = ThePadLayoutTable().generation;
+}
+
+const PadLayout* BoundPadLayout(RunObject& object)
+{
+    const PadLayoutTable& table = ThePadLayoutTable();
+    if (object.padLayoutGeneration != table.generation) {
+        object.padLayout =
+            static_cast<std::int16_t>(object.padIdsRead != 0 ? FindPadLayout(table, object.vid, object.pid) : -1);
+        object.padLayoutGeneration = table.generation;
+    }
+    const std::int32_t row = object.padLayout;
+    return row >= 0 && row < table.count ? &table.rows[row] : nullptr;
+}
+
+PadType BoundPadType(RunObject& object)
+{
+    return PadTypeOf(object.padId >= 0 && object.padError == 0, object.xinputIndex >= 0, BoundPadLayout(object));
+}
+
+}  // namespace zandrel
+
 std::int32_t ZANDREL_CALL GetRunObjectDataSize(void*, void*)
 {
     return static_cast<std::int32_t>(sizeof(RunObject));
@@ -39,6 +111,11 @@ std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
     std::memset(object->axes, 0, sizeof object->axes);
     object->pov = zandrel::kHatCentred;
     zandrel::ForgetPadReading(*object);
+    object->keysInBackground = 0;
+    object->rumbleIndex = zandrel::kNoRumble;
+    object->bindings = 0;
+    object->standardLayout = 0;
+    zandrel::ForgetBoundPadIds(*object);
     if (object->header.controlKeys != nullptr) {
         const zandrel::HostControlKeys& hostKeys = *object->header.controlKeys;
         for (int i = 0; i < zandrel::kControlsPerPlayer; ++i) {
@@ -53,11 +130,7 @@ std::int32_t ZANDREL_CALL DestroyRunObject(RunObject* object, std::int32_t)
     if (object == nullptr) {
         return 0;
     }
-    for (int bit = 0; bit < zandrel::kPadBits; ++bit) {
-        std::uint8_t key = 0;
-        if ((object->prevPadState & (1u << bit)) != 0 && zandrel::KeyOfPadBit(*object, bit, &key)) {
-            zandrel::platform::SendKey(key, zandrel::platform::kKeyUp);
-        }
-    }
+    zandrel::ReleaseHeldKeys(*object);
+    zandrel::StopRumble(*object);
     return 0;
 }

@@ -14,7 +14,7 @@ namespace zandrel {
 
 namespace {
 
-constexpr std::int32_t kLoadFailedCode = 4;
+constexpr std::int32_t kSaveFailedCode = 7;
 // A save is written here first and put in place of the target once it is complete.
 constexpr char16_t kTemporarySuffix[] = u".zandrel-tmp";
 
@@ -75,11 +75,6 @@ OwnedName TemporaryName(const char16_t* name)
         std::memcpy(out.get() + length, kTemporarySuffix, sizeof kTemporarySuffix);
     }
     return out;
-}
-
-const char16_t* FileNameParameter(RunObject& object)
-{
-    return reinterpret_cast<const char16_t*>(NextActionParameter(object));
 }
 
 }  // namespace
@@ -144,28 +139,37 @@ void DecodeSettings(const std::uint8_t* data, std::size_t length, RunObject& obj
     }
 }
 
-std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int32_t)
+namespace {
+
+// True when the whole record reached the file `name`. A save that fails part-way
+// leaves the settings the file held.
+bool WriteSettingsFile(const RunObject& object, const char16_t* name)
 {
-    if (object == nullptr) {
-        return 0;
-    }
-    const char16_t* name = FileNameParameter(*object);
     if (name == nullptr || name[0] == 0) {
-        return 0;
+        return false;
     }
     std::uint8_t record[kSettingsFileSize];
-    EncodeSettings(*object, record);
-
-    // A save that fails part-way must leave the settings the target held.
+    EncodeSettings(object, record);
     const OwnedName temporary = TemporaryName(name);
     std::FILE* file = temporary != nullptr ? platform::OpenSettingsFile(temporary.get(), "wb") : nullptr;
     if (file == nullptr) {
-        return 0;
+        return false;
     }
     const bool written = std::fwrite(record, 1, sizeof record, file) == sizeof record;
     const bool closed = std::fclose(file) == 0;
-    if (!written || !closed || !platform::ReplaceSettingsFile(temporary.get(), name)) {
-        platform::RemoveSettingsFile(temporary.get());
+    if (written && closed && platform::ReplaceSettingsFile(temporary.get(), name)) {
+        return true;
+    }
+    platform::RemoveSettingsFile(temporary.get());
+    return false;
+}
+
+}  // namespace
+
+std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object != nullptr && !WriteSettingsFile(*object, NextActionFileName(*object))) {
+        RaiseCondition(*object, kSaveFailedCode);
     }
     return 0;
 }
@@ -175,12 +179,11 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     if (object == nullptr) {
         return 0;
     }
-    const char16_t* name = FileNameParameter(*object);
-    std::FILE* file = name != nullptr ? platform::OpenSettingsFile(name, "rb") : nullptr;
+    std::FILE* file = OpenActionFileToRead(*object);
     if (file == nullptr) {
-        RaiseCondition(*object, kLoadFailedCode);
         return 0;
     }
+    BeginBinding(*object);
     std::uint8_t record[kSettingsFileSize];
     const std::size_t length = std::fread(record, 1, sizeof record, file);
     std::fclose(file);
@@ -191,12 +194,12 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     const bool idsRead = ReadBoundPadIds(object->padId, &ids);
     object->xinputIndex = kXInputUnresolved;
     if (idsRead) {
-        object->vid = ids.vendor;
-        object->pid = ids.product;
+        NoteBoundPadIds(*object, ids);
         RescanXInputDevices();
     } else {
         object->vid = 0;
         object->pid = 0;
+        ForgetBoundPadIds(*object);
     }
     return 0;
 }

@@ -22,12 +22,12 @@ enum class OpKind : std::uint8_t {
     kCondition,   // slot, code, parameter
     kAction,      // slot, code, three integers, file name (selector, text)
     kExpression,  // slot, code, three integers, flags (1 = no string result buffer)
-    kFile,        // file name (selector, text), contents
+    kFile,        // file name (selector, text), contents, repeats (the contents written 1 + repeats times)
     kJoystick,    // id, flags (1 = capability query fails), vid, pid, x, y, pov, buttons
     kUnplug,      // id
     kXInput,      // index, answers, left trigger, right trigger
     kKey,         // key, down
-    kKeyboard,    // fails
+    kKeyboard,    // flags (1 = snapshots fail, 2 = another program's window in front)
     kDevice,      // form (0 = XInput id of vid and pid, 1 = the text's UTF-16 units), vid, pid, text
     kDevices,     // 0 = clear, 1 = inventory fails, 2 = inventory answers
     kRegistry,    // vid, pid, value type, value bytes

@@ -80,6 +80,22 @@ bool EditFile(const Command& command)
     return std::fclose(out) == 0 && written;
 }
 
+// `file`: the outside world writes a text file, each line ended by LF. False when it
+// cannot be written.
+bool WriteTextFile(const Command& command)
+{
+    std::FILE* out = platform::OpenSettingsFile(command.text.c_str(), "wb");
+    if (out == nullptr) {
+        return false;
+    }
+    bool written = true;
+    for (const std::string& line : command.lines) {
+        written =
+            std::fwrite(line.data(), 1, line.size(), out) == line.size() && std::fputc('\n', out) != EOF && written;
+    }
+    return std::fclose(out) == 0 && written;
+}
+
 // A field the command named (its range was checked when the script was parsed).
 template <typename T>
 void TakeField(const Command& command, Field field, T* target)
@@ -137,6 +153,10 @@ Host::Host(Extension& extension) : extension_(extension)
     editor_.services.GeneralCall = &Host::EditorGeneralCall;
     editor_.version = kDefaultEditorVersion;
     compatibleEditor_ = editor_;
+    // Every file starts with the game's window in front.
+    if (extension_.SetFocus != nullptr) {
+        extension_.SetFocus(true, nullptr);
+    }
 }
 
 Host::~Host()
@@ -256,6 +276,9 @@ void ZANDREL_CALL Host::GenerateEvent(RunObject* object, std::int32_t code, std:
                 line += " " + std::to_string(watch.argument);
             }
             host->Emit(line);
+            if (!watch.reaction.empty()) {
+                host->RunReaction(watch.reaction[0]);
+            }
         }
     }
 }
@@ -327,18 +350,15 @@ void Host::Execute(const Command& command, std::vector<std::string>* output)
             }
             break;
         case Op::Action:
-            RunAction(command);
-            break;
         case Op::Condition:
-            RunCondition(command);
-            break;
         case Op::Expression:
-            RunExpression(command);
+            RunEvent(command);
             break;
         case Op::On:
             watches_.push_back(
                 Watch{Find(command.object)->object, command.code, command.eventName, !command.arguments.empty(),
-                      command.arguments.empty() ? 0 : static_cast<std::int32_t>(command.arguments[0].value)});
+                      command.arguments.empty() ? 0 : static_cast<std::int32_t>(command.arguments[0].value),
+                      command.reaction});
             break;
         case Op::Infos:
         case Op::RunInfo:
@@ -422,6 +442,11 @@ void Host::World(const Command& command)
                 Emit("! cannot change file " + Quoted(Utf16ToUtf8(command.text)));
             }
             break;
+        case Op::File:
+            if (!WriteTextFile(command)) {
+                Emit("! cannot write file " + Quoted(Utf16ToUtf8(command.text)));
+            }
+            break;
         case Op::KeyDown:
         case Op::KeyUp:
             world.SetKey(static_cast<std::uint8_t>(n[0]), command.op == Op::KeyDown);
@@ -429,6 +454,13 @@ void Host::World(const Command& command)
         case Op::KeyboardFail:
         case Op::KeyboardOk:
             world.keyboardFails = command.op == Op::KeyboardFail;
+            break;
+        case Op::FocusGame:
+        case Op::FocusAway:
+            world.gameInFront = command.op == Op::FocusGame;
+            if (extension_.SetFocus != nullptr) {
+                extension_.SetFocus(world.gameInFront, output_);
+            }
             break;
         default:
             break;
@@ -581,6 +613,32 @@ void Host::Destroy(const std::string& name)
                                   [object](const Watch& watch) { return watch.object == object; }),
                    watches_.end());
     objects_.erase(objects_.begin() + (live - objects_.data()));
+}
+
+// An event's action, condition or expression, run inside the call that raised the
+// event; the running action's parameters are kept for it.
+void Host::RunReaction(const Command& command)
+{
+    if (Find(command.object) == nullptr) {
+        Emit("! no object " + command.object + " for the event's " + kKindNames[static_cast<int>(command.kind)]);
+        return;
+    }
+    const std::vector<Argument>* const outerArguments = arguments_;
+    const std::size_t outerNext = nextArgument_;
+    RunEvent(command);
+    arguments_ = outerArguments;
+    nextArgument_ = outerNext;
+}
+
+void Host::RunEvent(const Command& command)
+{
+    if (command.op == Op::Action) {
+        RunAction(command);
+    } else if (command.op == Op::Condition) {
+        RunCondition(command);
+    } else {
+        RunExpression(command);
+    }
 }
 
 void Host::RunAction(const Command& command)
