@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "input/device_name.h"
+#include "input/pad_layouts.h"
 #include "input/pad_state.h"
 #include "input/xinput_devices.h"
 #include "platform/platform.h"
@@ -45,7 +46,7 @@ constexpr std::uint32_t kJoystickIds = 16;
 constexpr std::uint32_t kNoJoystick = 165;  // JOYERR_PARMS: Wine forgets a pad that went away
 constexpr std::uint32_t kPovCentred = 65535;
 constexpr std::uint32_t kAxisRest = 32768;  // a centred axis once the pad has sent a report
-const zandrel::PadTuning kTuning{0, 0, zandrel::kDeadZone, zandrel::kTriggerThreshold};
+const zandrel::PadTuning kTuning{0, 0, zandrel::kDeadZone, zandrel::kTriggerThreshold, false};
 
 int checks = 0;
 int failures = 0;
@@ -195,6 +196,7 @@ struct Pad {
     int axes[kAxes];
     std::uint32_t joystick;
     std::int32_t xinputIndex;
+    const zandrel::PadLayout* layout;  // decoded through this row as a plain pad, when set
 };
 
 // What one frame of a bound object reads and decodes.
@@ -203,6 +205,11 @@ Observation Observe(const Pad& pad)
     Observation seen;
     seen.result = zandrel::platform::ReadJoystick(pad.joystick, &seen.reading);
     if (seen.result != 0) {
+        return seen;
+    }
+    if (pad.layout != nullptr) {
+        seen.bits =
+            zandrel::DecodeWithLayout(seen.reading, kTuning.centerX, kTuning.centerY, kTuning.deadZone, *pad.layout);
         return seen;
     }
     zandrel::SeenTriggers triggers{-1, -1};
@@ -438,6 +445,22 @@ const Step kDs4ButtonSteps[] = {
     {"button 14 (Touchpad)", "button %d 13 1", kAxes, Field::kNone, 0, 0},
 };
 
+// The same buttons through the built-in row of 054C:05C4 (Cross, Circle, Square,
+// Triangle, L1, R1, L2, R2, Share, Options, L3, R3 on bits 4..15), the d-pad from the hat.
+const Step kDs4LayoutSteps[] = {
+    {"button 1 (Square)", "button %d 0 1", kAxes, Field::kButtons, 0x001, 0x0040},
+    {"button 2 (Cross)", "button %d 1 1", kAxes, Field::kButtons, 0x002, 0x0010},
+    {"button 3 (Circle)", "button %d 2 1", kAxes, Field::kButtons, 0x004, 0x0020},
+    {"button 4 (Triangle)", "button %d 3 1", kAxes, Field::kButtons, 0x008, 0x0080},
+    {"button 5 (L1)", "button %d 4 1", kAxes, Field::kButtons, 0x010, 0x0100},
+    {"button 6 (R1)", "button %d 5 1", kAxes, Field::kButtons, 0x020, 0x0200},
+    {"button 7 (L2)", "button %d 6 1", kAxes, Field::kButtons, 0x040, 0x0400},
+    {"button 8 (R2)", "button %d 7 1", kAxes, Field::kButtons, 0x080, 0x0800},
+    {"button 9 (Share)", "button %d 8 1", kAxes, Field::kButtons, 0x100, 0x1000},
+    {"button 10 (Options)", "button %d 9 1", kAxes, Field::kButtons, 0x200, 0x2000},
+    {"hat north", "hat %d 0 n", kAxes, Field::kPov, 0, kUp},
+};
+
 // ---- the checks
 
 // The joystick ids answering with `vendor`:`product`.
@@ -561,6 +584,41 @@ void CheckXInputIndex(Pad* pad, std::int32_t expected)
     Verdict(lookup.position == expected && result == 0, Format("%s XInput index", pad->name),
             Format("index %d, whose XInput read answers", expected),
             Format("index %d, XInput read %u, triggers %u/%u", lookup.position, result, triggers.left, triggers.right));
+}
+
+// The standard layout's row for 054C:05C4 applied to what Wine reads from the pad, as
+// it decodes a plain pad; then what an object with the layout on gets, which for a pad
+// that Wine made an XInput pad is the XInput table.
+void CheckStandardLayout(const Pad& ds4)
+{
+    const zandrel::PadLayoutTable& table = zandrel::ThePadLayoutTable();
+    const std::int32_t row = zandrel::FindPadLayout(table, ds4.vendor, ds4.product);
+    if (row < 0) {
+        Fail("DualShock 4 standard layout", "a built-in row for 054C:05C4", "none");
+        return;
+    }
+    Pad plain = ds4;
+    plain.name = "DualShock 4 through its standard layout row";
+    plain.xinputIndex = -1;
+    plain.layout = &table.rows[row];
+    for (const Step& step : kDs4LayoutSteps) {
+        RunStep(plain, step);
+    }
+    zandrel::PadTuning tuning = kTuning;
+    tuning.standardLayout = true;
+    PadState bits = 0;
+    const std::string name = "DualShock 4 with the standard layout on, Cross held (ReadPadState)";
+    if (!Command(name, Format("button %d 1 1", ds4.channel))) {
+        return;
+    }
+    Observation seen;
+    PollUntil(
+        ds4, [](const Observation& o) { return o.reading.buttons == 0x002; }, kChangeLimitMs, &seen);
+    const bool read = zandrel::ReadPadState(ds4.joystick, tuning, &bits);
+    Verdict(read && bits == 0x0020, name, "bits 0x0020 (B: an XInput pad, which the layout leaves alone)",
+            Format("bits 0x%04X", bits));
+    Command(name, Format("reset %d", ds4.channel));
+    PollUntil(ds4, AtRest, kChangeLimitMs, &seen);
 }
 
 void CheckName(const Pad& pad)
@@ -760,8 +818,8 @@ int main(int argc, char** argv)
     timeBeginPeriod(1);
     // Axes by the pads' own order: SDL's game-controller order on the XInput-class pad,
     // the Linux driver's on the DualShock 4.
-    Pad xinput{"XInput-class pad", 0, 0x045E, 0x028E, {0, 1, 2, 3, 4, 5}, 0, -1};
-    Pad ds4{"DualShock 4", 1, 0x054C, 0x05C4, {0, 1, 3, 4, 2, 5}, 0, -1};
+    Pad xinput{"XInput-class pad", 0, 0x045E, 0x028E, {0, 1, 2, 3, 4, 5}, 0, -1, nullptr};
+    Pad ds4{"DualShock 4", 1, 0x054C, 0x05C4, {0, 1, 3, 4, 2, 5}, 0, -1, nullptr};
     std::vector<std::uint32_t> found[2];
     if (!WaitForJoysticks("ids of the XInput-class pad", xinput, 1, &found[0]) ||
         !WaitForJoysticks("ids of the DualShock 4", ds4, 1, &found[1])) {
@@ -790,11 +848,7 @@ int main(int argc, char** argv)
     for (const Step& step : kDs4ButtonSteps) {
         RunStep(ds4, step);
     }
-    // The standard layout decodes a plain pad that has a layout row; its check of the
-    // DualShock 4 joins here once the layouts are in this tree. Wine makes that pad an
-    // XInput pad, which the layout leaves alone.
-    Report("standard layout of 054C:05C4: not in this tree yet, nothing to check");
-
+    CheckStandardLayout(ds4);
     CheckName(xinput);
     CheckUnplugAndReplug(xinput);
     ReportTwinPads(xinput);
