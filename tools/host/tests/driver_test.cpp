@@ -145,17 +145,18 @@ TEST_P(UsageErrors, ExitTwoWithAMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     Driver, UsageErrors,
-    ::testing::Values(Usage{{}, "missing mode"}, Usage{{"walk", "a.zs"}, "unknown mode \"walk\""},
-                      Usage{{"run"}, "run takes one FILE"}, Usage{{"run", "a.zs", "b.zs"}, "run takes one FILE"},
-                      Usage{{"check"}, "check takes at least one FILE"},
-                      Usage{{"--mfx", "x.mfx", "check", "a.zs"},
-                            "--mfx is for the Windows build; this host links the extension"},
-                      Usage{{"--fast", "check", "a.zs"}, "unknown option \"--fast\""},
-                      Usage{{"live", "--pad", "16"}, "--pad needs a joystick id 0..15"},
-                      Usage{{"live", "--frames"}, "--frames needs a count"},
-                      Usage{{"pads", "--pad", "1"}, "pads does not take \"--pad\""},
-                      Usage{{"live"}, "live is for the Windows build: it reads the system's own pads"},
-                      Usage{{"--"}, "missing mode"}));
+    ::testing::Values(
+        Usage{{}, "missing mode"}, Usage{{"walk", "a.zs"}, "unknown mode \"walk\""},
+        Usage{{"run"}, "run takes one FILE"}, Usage{{"run", "a.zs", "b.zs"}, "run takes one FILE"},
+        Usage{{"check"}, "check takes at least one FILE"},
+        Usage{{"--mfx", "x.mfx", "check", "a.zs"}, "--mfx is for the Windows build; this host links the extension"},
+        Usage{{"--real-pads", "check", "a.zs"}, "--real-pads is for the Windows build; this host links the extension"},
+        Usage{{"--fast", "check", "a.zs"}, "unknown option \"--fast\""},
+        Usage{{"live", "--pad", "16"}, "--pad needs a joystick id 0..15"},
+        Usage{{"live", "--frames"}, "--frames needs a count"},
+        Usage{{"pads", "--pad", "1"}, "pads does not take \"--pad\""},
+        Usage{{"live"}, "live is for the Windows build: it reads the system's own pads"},
+        Usage{{"--"}, "missing mode"}));
 
 }  // namespace
 }  // namespace zandrel::host
