@@ -409,6 +409,8 @@ const Step kSharedSteps[] = {
     {"hat north-east", "hat %d 0 ne", kAxes, Field::kPov, 4500, kUp | kRight},
 };
 
+constexpr std::size_t kHatNorthStep = 12;
+
 // The XInput-class pad's buttons in SDL's game-controller order. Wine's XInput device
 // has ten (A B X Y LB RB Back Start LS RS); the guide button shows nowhere.
 const Step kXInputButtonSteps[] = {
@@ -445,21 +447,12 @@ const Step kDs4ButtonSteps[] = {
     {"button 14 (Touchpad)", "button %d 13 1", kAxes, Field::kNone, 0, 0},
 };
 
-// The same buttons through the built-in row of 054C:05C4 (Cross, Circle, Square,
-// Triangle, L1, R1, L2, R2, Share, Options, L3, R3 on bits 4..15), the d-pad from the hat.
-const Step kDs4LayoutSteps[] = {
-    {"button 1 (Square)", "button %d 0 1", kAxes, Field::kButtons, 0x001, 0x0040},
-    {"button 2 (Cross)", "button %d 1 1", kAxes, Field::kButtons, 0x002, 0x0010},
-    {"button 3 (Circle)", "button %d 2 1", kAxes, Field::kButtons, 0x004, 0x0020},
-    {"button 4 (Triangle)", "button %d 3 1", kAxes, Field::kButtons, 0x008, 0x0080},
-    {"button 5 (L1)", "button %d 4 1", kAxes, Field::kButtons, 0x010, 0x0100},
-    {"button 6 (R1)", "button %d 5 1", kAxes, Field::kButtons, 0x020, 0x0200},
-    {"button 7 (L2)", "button %d 6 1", kAxes, Field::kButtons, 0x040, 0x0400},
-    {"button 8 (R2)", "button %d 7 1", kAxes, Field::kButtons, 0x080, 0x0800},
-    {"button 9 (Share)", "button %d 8 1", kAxes, Field::kButtons, 0x100, 0x1000},
-    {"button 10 (Options)", "button %d 9 1", kAxes, Field::kButtons, 0x200, 0x2000},
-    {"hat north", "hat %d 0 n", kAxes, Field::kPov, 0, kUp},
-};
+// The same buttons' bits through the built-in row of 054C:05C4 (Cross, Circle, Square,
+// Triangle, L1, R1, L2, R2, Share, Options, L3, R3 on bits 4..15).
+constexpr PadState kDs4LayoutBits[] = {0x0040, 0x0010, 0x0020, 0x0080, 0x0100, 0x0200, 0x0400,
+                                       0x0800, 0x1000, 0x2000, 0,      0,      0,      0};
+static_assert(sizeof kDs4LayoutBits / sizeof kDs4LayoutBits[0] == sizeof kDs4ButtonSteps / sizeof kDs4ButtonSteps[0],
+              "a layout bit for every button step");
 
 // ---- the checks
 
@@ -601,9 +594,13 @@ void CheckStandardLayout(const Pad& ds4)
     plain.name = "DualShock 4 through its standard layout row";
     plain.xinputIndex = -1;
     plain.layout = &table.rows[row];
-    for (const Step& step : kDs4LayoutSteps) {
+    for (std::size_t i = 0; i < sizeof kDs4ButtonSteps / sizeof kDs4ButtonSteps[0]; ++i) {
+        Step step = kDs4ButtonSteps[i];
+        step.bits = kDs4LayoutBits[i];
         RunStep(plain, step);
     }
+    // The d-pad comes from the hat, as on a plain pad without a row.
+    RunStep(plain, kSharedSteps[kHatNorthStep]);
     zandrel::PadTuning tuning = kTuning;
     tuning.standardLayout = true;
     PadState bits = 0;
