@@ -8,8 +8,8 @@
 #   vpad.sh conformance EXE       the 64-bit conformance program, given the channel's port
 #   vpad.sh host EXE MFX SCRIPT   the 32-bit reference host with the real pads, XInput and
 #                                 inventory, checking SCRIPT, with pad 0's A held and its
-#                                 left trigger pulled; left out (said so) where 32-bit
-#                                 programs run through qemu
+#                                 left trigger pulled, then listing the pads; left out
+#                                 (said so) where 32-bit programs run through qemu
 #   vpad.sh stop                  end the server
 set -euo pipefail
 wine64=/usr/lib/wine/wine64
@@ -115,8 +115,9 @@ host() {
     ) &
     local nudger=$! status=0
     # Settings files, if the script wrote any, go to the scratch folder.
-    (cd "$VPAD_RUN" && WINEDEBUG=-all "$wine32" "$exe" --mfx "$mfx" --real-pads --real-inventory check "$script") ||
-        status=$?
+    # Then the pad checker's list: what the extension makes of the same pads.
+    (cd "$VPAD_RUN" && WINEDEBUG=-all "$wine32" "$exe" --mfx "$mfx" --real-pads --real-inventory check "$script" \
+        -- --mfx "$mfx" pads) || status=$?
     kill "$nudger"
     wait "$nudger" 2>/dev/null || true
     send "reset 0"
