@@ -37,10 +37,10 @@ using zandrel::platform::JoyReading;
 using zandrel::platform::XInputTriggers;
 
 constexpr DWORD kChannelTimeoutMs = 5000;
-constexpr double kChangeLimitMs = 1000;  // a change not shown by then is a failure
-constexpr double kPlugLimitMs = 15000;   // Wine's device services take longer for a new pad
-constexpr double kQuietMs = 150;         // how long a read must stay unchanged for "nothing"
-constexpr double kFrameCycleReplugMs = 3000;
+constexpr double kChangeLimitMs = 1000;       // a change not shown by then is a failure
+constexpr double kPlugLimitMs = 15000;        // Wine's device services take longer for a new pad
+constexpr double kQuietMs = 150;              // how long a read must stay unchanged for "nothing"
+constexpr double kFrameCycleReplugMs = 3000;  // how long the frame cycle's way back is watched
 constexpr int kStepFailureLimit = 10;
 constexpr std::uint32_t kJoystickIds = 16;
 constexpr std::uint32_t kNoJoystick = 165;  // JOYERR_PARMS: Wine forgets a pad that went away
@@ -178,16 +178,17 @@ bool Command(const std::string& check, const std::string& command)
 struct Observation {
     std::uint32_t result = 0;  // ReadJoystick
     JoyReading reading{};
-    PadState bits = 0;  // ReadPadState, 0 when it failed
+    PadState bits = 0;  // decoded as a frame decodes, 0 when the read failed
     std::int32_t xinputIndex = -1;
     std::int16_t left = -1;  // the triggers at that index, -1 when not read
     std::int16_t right = -1;
 };
 
-// One pad under test: its channel index, joystick id, XInput index (looked up once, as
-// an object does when it binds the pad) and where its axes are among the pad's own.
+// The axes a step moves, by their role.
 enum Axis : std::uint8_t { kLX, kLY, kRX, kRY, kLT, kRT, kAxes };
 
+// One pad under test: its channel index, ids, where each axis is among the pad's own,
+// joystick id and XInput index (looked up once, as an object does when it binds the pad).
 struct Pad {
     const char* name;
     int channel;
@@ -552,9 +553,9 @@ void CheckScan(const Pad& first, const Pad& second)
         &ids);
     std::string listed;
     for (const std::u16string& id : ids) {
-        // Up to the instance part, which differs from run to run.
-        const std::string narrow(id.begin(), id.begin() + static_cast<std::ptrdiff_t>(id.rfind(u'\\')));
-        listed += (listed.empty() ? "" : " ") + narrow;
+        // Up to the instance part, which differs from run to run; the ids are ASCII.
+        const std::u16string head = id.substr(0, id.rfind(u'\\'));
+        listed += (listed.empty() ? "" : " ") + std::string(head.begin(), head.end());
     }
     Verdict(ids.size() == 4, "inventory IG_ ids", "4 (a HID and a WINEXINPUT id for each pad)",
             Format("%zu: %s", ids.size(), listed.c_str()));
