@@ -22,6 +22,9 @@
 #include "tools/pads/pad_session.h"
 #include "zandrel_version.h"
 
+// winmm exports it; the mingw headers leave it out.
+extern "C" MMRESULT WINAPI joyConfigChanged(DWORD flags);
+
 namespace {
 
 using zandrel::pads::PadSession;
