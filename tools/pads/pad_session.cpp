@@ -20,16 +20,12 @@ constexpr std::int32_t kSetPlayerAndPadID = 0;
 constexpr std::int32_t kSetVantor = 3;
 constexpr std::int32_t kGetDeviceName = 0;
 
-constexpr int kFieldCount = 10;
-const char* const kFieldNames[kFieldCount] = {"vid", "pid", "x", "y", "z", "r", "u", "v", "pov", "buttons"};
+constexpr int kJoystickFields = 10;
+const char* const kJoystickFieldNames[kJoystickFields] = {"vid", "pid", "x", "y", "z", "r", "u", "v", "pov", "buttons"};
 // A joystick's fields before a script first names it, as the simulated world has them.
-constexpr std::uint32_t kFieldDefaults[kFieldCount] = {0, 0, 32767, 32767, 32767, 32767, 32767, 32767, 65535, 0};
+constexpr std::uint32_t kJoystickDefaults[kJoystickFields] = {0, 0, 32767, 32767, 32767, 32767, 32767, 32767, 65535, 0};
+const char* const kXInputFieldNames[] = {"lt", "rt"};
 constexpr std::uint32_t kMostFramesALine = 1000000;
-
-bool IsHexField(int field)
-{
-    return field == 0 || field == 1 || field == kFieldCount - 1;
-}
 
 }  // namespace
 
@@ -76,11 +72,15 @@ void Text::Line(const char* format, ...)
 
 // ---- ScriptRecorder ----
 
+const ScriptRecorder::DeviceKind ScriptRecorder::kJoystickKind = {"joystick", "unplug %d", kJoystickFields,
+                                                                  kJoystickFieldNames, 0x203};
+const ScriptRecorder::DeviceKind ScriptRecorder::kXInputKind = {"xinput", "xinput %d fail", 2, kXInputFieldNames, 0};
+
 // Both worlds start as the simulated one does: nothing plugged in, the defaults.
 ScriptRecorder::ScriptRecorder()
 {
     for (int id = 0; id < kJoystickIds; ++id) {
-        std::memcpy(written_[id].fields, kFieldDefaults, sizeof kFieldDefaults);
+        std::memcpy(written_[id].fields, kJoystickDefaults, sizeof kJoystickDefaults);
         seen_[id] = written_[id];
     }
 }
@@ -90,7 +90,7 @@ void ScriptRecorder::JoystickRead(std::uint32_t id, std::uint32_t result, const 
     if (id >= static_cast<std::uint32_t>(kJoystickIds)) {
         return;
     }
-    Joystick& joystick = seen_[id];
+    Device& joystick = seen_[id];
     joystick.present = result == 0;
     if (result == 0) {
         const std::uint32_t fields[] = {reading.xpos, reading.ypos, reading.zpos, reading.rpos,
@@ -104,7 +104,7 @@ void ScriptRecorder::JoystickIds(std::uint32_t id, std::uint32_t result, const p
     if (id >= static_cast<std::uint32_t>(kJoystickIds)) {
         return;  // also the service's own query, id -1
     }
-    Joystick& joystick = seen_[id];
+    Device& joystick = seen_[id];
     joystick.present = result == 0;
     if (result == 0) {
         joystick.fields[0] = ids.vendor;
@@ -117,11 +117,11 @@ void ScriptRecorder::XInputRead(std::uint32_t index, std::uint32_t result, const
     if (index >= static_cast<std::uint32_t>(sim::World::kXInputPads)) {
         return;
     }
-    XInputPad& pad = seenXInput_[index];
-    pad.answers = result == 0;
+    Device& pad = seenXInput_[index];
+    pad.present = result == 0;
     if (result == 0) {
-        pad.triggers[0] = triggers.left;
-        pad.triggers[1] = triggers.right;
+        pad.fields[0] = triggers.left;
+        pad.fields[1] = triggers.right;
     }
 }
 
@@ -175,55 +175,34 @@ void ScriptRecorder::EndCommand(const char* line)
 // The world lines that take the script's world to what the reads saw.
 void ScriptRecorder::WorldLines()
 {
-    for (int id = 0; id < kJoystickIds; ++id) {
-        Joystick& seen = seen_[id];
-        Joystick& written = written_[id];
-        if (!seen.present) {
-            if (written.present) {
-                body_.Line("unplug %d", id);
-                written.present = false;
+    DeviceLines(kJoystickKind, seen_, written_, kJoystickIds);
+    DeviceLines(kXInputKind, seenXInput_, writtenXInput_, sim::World::kXInputPads);
+}
+
+void ScriptRecorder::DeviceLines(const DeviceKind& kind, Device* seen, Device* written, int count)
+{
+    for (int id = 0; id < count; ++id) {
+        if (!seen[id].present) {
+            if (written[id].present) {
+                body_.Line(kind.absent, id);
+                written[id].present = false;
             }
             continue;
         }
-        if (seen == written) {
+        if (seen[id] == written[id]) {
             continue;
         }
         char line[256];
-        int length = std::snprintf(line, sizeof line, "joystick %d", id);
-        for (int field = 0; field < kFieldCount; ++field) {
-            if (seen.fields[field] != written.fields[field]) {
-                length +=
-                    std::snprintf(line + length, sizeof line - static_cast<std::size_t>(length),
-                                  IsHexField(field) ? " %s=0x%04X" : " %s=%u", kFieldNames[field], seen.fields[field]);
+        int length = std::snprintf(line, sizeof line, "%s %d", kind.command, id);
+        for (int field = 0; field < kind.fieldCount; ++field) {
+            if (seen[id].fields[field] != written[id].fields[field]) {
+                const bool hex = (kind.hexFields & (1u << field)) != 0;
+                length += std::snprintf(line + length, sizeof line - static_cast<std::size_t>(length),
+                                        hex ? " %s=0x%04X" : " %s=%u", kind.fieldNames[field], seen[id].fields[field]);
             }
         }
         body_.Line("%s", line);
-        written = seen;
-    }
-    for (int index = 0; index < sim::World::kXInputPads; ++index) {
-        XInputPad& seen = seenXInput_[index];
-        XInputPad& written = writtenXInput_[index];
-        if (!seen.answers) {
-            if (written.answers) {
-                body_.Line("xinput %d fail", index);
-                written.answers = false;
-            }
-            continue;
-        }
-        if (seen == written) {
-            continue;
-        }
-        char line[64];
-        int length = std::snprintf(line, sizeof line, "xinput %d", index);
-        const char* const names[2] = {"lt", "rt"};
-        for (int side = 0; side < 2; ++side) {
-            if (seen.triggers[side] != written.triggers[side]) {
-                length += std::snprintf(line + length, sizeof line - static_cast<std::size_t>(length), " %s=%u",
-                                        names[side], seen.triggers[side]);
-            }
-        }
-        body_.Line("%s", line);
-        written = seen;
+        written[id] = seen[id];
     }
 }
 

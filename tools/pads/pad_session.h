@@ -73,11 +73,12 @@ public:
     bool Write(const char* header, std::FILE* out);
 
 private:
-    struct Joystick {
+    // A joystick or an XInput pad as the script's world holds it.
+    struct Device {
         bool present;
-        std::uint32_t fields[10];  // vid pid x y z r u v pov buttons
+        std::uint32_t fields[10];  // joystick: vid pid x y z r u v pov buttons; XInput: lt rt
 
-        bool operator==(const Joystick& other) const
+        bool operator==(const Device& other) const
         {
             for (int i = 0; i < 10; ++i) {
                 if (fields[i] != other.fields[i]) {
@@ -87,25 +88,26 @@ private:
             return present == other.present;
         }
     };
-    struct XInputPad {
-        bool answers;
-        std::uint32_t triggers[2];
-
-        bool operator==(const XInputPad& other) const
-        {
-            return answers == other.answers && triggers[0] == other.triggers[0] && triggers[1] == other.triggers[1];
-        }
+    struct DeviceKind {
+        const char* command;  // the world command that plugs it in and sets fields
+        const char* absent;   // the line when it stops answering
+        int fieldCount;
+        const char* const* fieldNames;
+        unsigned hexFields;  // bit N: field N written in hexadecimal
     };
+    static const DeviceKind kJoystickKind;
+    static const DeviceKind kXInputKind;
     static constexpr std::size_t kMaxEffects = 64;
 
     void EndCommand(const char* line);
     void WorldLines();
+    void DeviceLines(const DeviceKind& kind, Device* seen, Device* written, int count);
     void FlushIdleFrames();
 
-    Joystick written_[kJoystickIds] = {};
-    Joystick seen_[kJoystickIds] = {};
-    XInputPad writtenXInput_[sim::World::kXInputPads] = {};
-    XInputPad seenXInput_[sim::World::kXInputPads] = {};
+    Device written_[kJoystickIds] = {};
+    Device seen_[kJoystickIds] = {};
+    Device writtenXInput_[sim::World::kXInputPads] = {};
+    Device seenXInput_[sim::World::kXInputPads] = {};
     sim::Effect effects_[kMaxEffects] = {};
     std::size_t effectCount_ = 0;
     std::uint32_t idleFrames_ = 0;
