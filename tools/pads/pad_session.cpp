@@ -18,6 +18,7 @@ namespace {
 // Codes of the events the session uses: their positions in the catalogue.
 constexpr std::int32_t kSetPlayerAndPadID = 0;
 constexpr std::int32_t kSetVantor = 3;
+constexpr std::int32_t kSetKeysInBackground = 13;
 constexpr std::int32_t kGetDeviceName = 0;
 
 constexpr int kJoystickFields = 10;
@@ -290,9 +291,17 @@ bool PadSession::Open(std::int32_t pad)
     if (recorder_ != nullptr) {
         recorder_->Command("create pad");
     }
-    Action(kSetPlayerAndPadID, 0, pad, "SetPlayerAndPadID");
+    const std::int32_t bind[] = {0, pad};
+    Action(kSetPlayerAndPadID, "SetPlayerAndPadID", bind, 2);
     for (int slot = kControlSlots; slot < kPadBits; ++slot) {
-        Action(kSetVantor, slot, kSlotKeys[slot].code, "SetVantor");
+        const std::int32_t slotKey[] = {slot, kSlotKeys[slot].code};
+        Action(kSetVantor, "SetVantor", slotKey, 2);
+    }
+    // The checker's own window is in front, not a game's: keys go out all the same
+    // (an extension from before 1.2 has no such action, and needs none).
+    const std::int32_t on[] = {1};
+    if (runInfo_.actionCount > kSetKeysInBackground) {
+        Action(kSetKeysInBackground, "SetKeysInBackground", on, 1);
     }
     return true;
 }
@@ -334,17 +343,21 @@ void PadSession::Begin()
     nextArgument_ = 0;
 }
 
-void PadSession::Action(std::int32_t code, std::int32_t first, std::int32_t second, const char* name)
+void PadSession::Action(std::int32_t code, const char* name, const std::int32_t* arguments, int count)
 {
     Begin();
-    arguments_[0] = first;
-    arguments_[1] = second;
+    arguments_[0] = arguments[0];
+    arguments_[1] = count > 1 ? arguments[1] : 0;
     if (runInfo_.actions != nullptr && code < runInfo_.actionCount) {
         runInfo_.actions[code](object_, 0, 0);
     }
     if (recorder_ != nullptr) {
         char line[96];
-        std::snprintf(line, sizeof line, "action pad %s %d %d", name, first, second);
+        int length = std::snprintf(line, sizeof line, "action pad %s", name);
+        for (int i = 0; i < count; ++i) {
+            length += std::snprintf(line + length, sizeof line - static_cast<std::size_t>(length), " %d",
+                                    static_cast<int>(arguments[i]));
+        }
         recorder_->Command(line);
     }
 }

@@ -127,8 +127,9 @@ public:
     PadSession(const PadSession&) = delete;
     PadSession& operator=(const PadSession&) = delete;
 
-    // Player 0's control keys, the object, bound to player 0 and joystick `pad`, and
-    // the keys of slots 8..15. False when the object needs more room than is kept.
+    // Player 0's control keys, the object, bound to player 0 and joystick `pad`, the
+    // keys of slots 8..15, and keys whatever window is in front. False when the object
+    // needs more room than is kept.
     bool Open(std::int32_t pad);
     void Frame();
     // getDeviceName 0 of the bound pad.
@@ -158,7 +159,8 @@ private:
     static char16_t* ZANDREL_CALL StringResultBuffer(RunObject* object, std::int32_t a, std::int32_t room);
 
     void Begin();
-    void Action(std::int32_t code, std::int32_t first, std::int32_t second, const char* name);
+    // An action of one or two integer parameters.
+    void Action(std::int32_t code, const char* name, const std::int32_t* arguments, int count);
 
     static PadSession* current_;
     const ExtensionCalls& calls_;
