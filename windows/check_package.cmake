@@ -1,10 +1,12 @@
 # Checks the release archive: every entry inside the one folder FOLDER/, README.txt
 # its first file; the files as listed in windows/package_contents.txt (one path a line,
 # inside the folder), none missing, none more; the BUILT files (zandrel.mfx, the pad
-# checker, the HTML pages) as the build made them, so an archive left from before
-# fails; every link and picture of the pages found inside the unpacked archive; and no
-# text naming a build folder, which a user of the archive does not have.
-# cmake -DARCHIVE=... -DFOLDER=... -DEXPECTED=... -DBUILT=a;b -P check_package.cmake
+# checker) as the build made them and the HTML pages as their Markdown sources make
+# them now, so an archive left from before fails; every link and picture of the pages
+# found inside the unpacked archive; and no text naming a build folder, which a user
+# of the archive does not have.
+# cmake -DARCHIVE=... -DFOLDER=... -DEXPECTED=... -DBUILT=a;b -DCMARK=... -DPAGE_SOURCES=a.md;b.md
+#       -P check_package.cmake
 cmake_minimum_required(VERSION 3.20)
 include(${CMAKE_CURRENT_LIST_DIR}/list_difference.cmake)
 if(NOT EXISTS ${ARCHIVE})
@@ -49,6 +51,19 @@ foreach(built IN LISTS BUILT)
     if(differs)
       string(APPEND errors "${name} in the archive differs from ${built}: build the package again\n")
     endif()
+  endif()
+endforeach()
+
+# Each page as its Markdown source makes it now: an archive made before the source
+# changed fails, even when the build has not run since.
+foreach(source IN LISTS PAGE_SOURCES)
+  get_filename_component(page ${source} NAME_WE)
+  execute_process(COMMAND ${CMAKE_COMMAND} -DCMARK=${CMARK} -DSOURCE=${source} -DOUTPUT=${scratch}/${page}.html
+                  -P ${CMAKE_CURRENT_LIST_DIR}/html_page.cmake RESULT_VARIABLE failed)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${scratch}/${page}.html ${top}/${page}.html
+                  RESULT_VARIABLE differs)
+  if(failed OR differs)
+    string(APPEND errors "${page}.html in the archive is not what ${source} makes: build the package again\n")
   endif()
 endforeach()
 
