@@ -32,6 +32,7 @@ std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std
     }
     const std::int32_t player = NextActionInteger(*object);
     const std::int32_t padId = NextActionInteger(*object);
+    BeginBinding(*object);
     object->player = player;
     object->padId = padId;
     ForgetPadReading(*object);  // the values of a former pad are not this one's
@@ -72,8 +73,15 @@ std::int32_t ZANDREL_CALL XInputSetVibration(RunObject* object, std::int32_t, st
     if (!HasPlayer(*object) || object->xinputIndex < 0) {
         return 0;
     }
-    platform::SetXInputVibration(static_cast<std::uint32_t>(object->xinputIndex), static_cast<std::uint16_t>(left),
-                                 static_cast<std::uint16_t>(right));
+    const auto leftSpeed = static_cast<std::uint16_t>(left);
+    const auto rightSpeed = static_cast<std::uint16_t>(right);
+    platform::SetXInputVibration(static_cast<std::uint32_t>(object->xinputIndex), leftSpeed, rightSpeed);
+    // Remembered so that the motors stop with the object; stopping them by hand forgets.
+    if (leftSpeed != 0 || rightSpeed != 0) {
+        object->rumbleIndex = static_cast<std::int16_t>(object->xinputIndex);
+    } else if (object->rumbleIndex == object->xinputIndex) {
+        object->rumbleIndex = kNoRumble;
+    }
     return 0;
 }
 
@@ -177,6 +185,19 @@ std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, s
 {
     if (object != nullptr) {
         ApplyTriggerThreshold(*object, NextActionInteger(*object));
+    }
+    return 0;
+}
+
+// The game's choice, so it needs no player and is not saved; 0 and 1 only.
+std::int32_t ZANDREL_CALL SetKeysInBackground(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object == nullptr) {
+        return 0;
+    }
+    const std::int32_t on = NextActionInteger(*object);
+    if (on == 0 || on == 1) {
+        object->keysInBackground = on;
     }
     return 0;
 }

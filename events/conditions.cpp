@@ -58,8 +58,9 @@ std::int32_t ZANDREL_CALL RepeatPressedButton(RunObject* object, std::int32_t bu
     return IsKeyDown(object->keyState, key) ? 1 : 0;
 }
 
-// These three are true whenever evaluated: they are only ever evaluated when the
-// extension raises them (a failed load, a failed read of the bound pad, its recovery).
+// These four are true whenever evaluated: they are only ever evaluated when the
+// extension raises them (a failed load, a failed read of the bound pad, its recovery,
+// a failed save).
 std::int32_t ZANDREL_CALL LoadFailed(RunObject*, std::int32_t, std::int32_t)
 {
     return 1;
@@ -71,6 +72,11 @@ std::int32_t ZANDREL_CALL PadDisconnected(RunObject*, std::int32_t, std::int32_t
 }
 
 std::int32_t ZANDREL_CALL PadReconnected(RunObject*, std::int32_t, std::int32_t)
+{
+    return 1;
+}
+
+std::int32_t ZANDREL_CALL SaveFailed(RunObject*, std::int32_t, std::int32_t)
 {
     return 1;
 }

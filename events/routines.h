@@ -14,7 +14,7 @@ using ActionRoutine = std::int32_t(ZANDREL_CALL*)(RunObject* object, std::int32_
 // (the same register on 32-bit Windows; a whole pointer on 64-bit builds).
 using ExpressionRoutine = HostParam(ZANDREL_CALL*)(RunObject* object, HostParam parameters);
 
-// Conditions (events/conditions.cpp), codes 0..6.
+// Conditions (events/conditions.cpp), codes 0..7.
 std::int32_t ZANDREL_CALL PressedKey(RunObject* object, std::int32_t key, std::int32_t);
 std::int32_t ZANDREL_CALL RepeatPressedKey(RunObject* object, std::int32_t key, std::int32_t);
 std::int32_t ZANDREL_CALL PressedButton(RunObject* object, std::int32_t button, std::int32_t);
@@ -22,8 +22,9 @@ std::int32_t ZANDREL_CALL RepeatPressedButton(RunObject* object, std::int32_t bu
 std::int32_t ZANDREL_CALL LoadFailed(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL PadDisconnected(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL PadReconnected(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL SaveFailed(RunObject* object, std::int32_t, std::int32_t);
 
-// Actions (events/actions.cpp), codes 0..12; the two settings actions, 4 and 5, are
+// Actions (events/actions.cpp), codes 0..13; the two settings actions, 4 and 5, are
 // declared in settings/settings_file.h.
 std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetCFControlKey(RunObject* object, std::int32_t, std::int32_t);
@@ -36,6 +37,7 @@ std::int32_t ZANDREL_CALL POVZeroIN(RunObject* object, std::int32_t, std::int32_
 std::int32_t ZANDREL_CALL EnableControl(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetDeadZone(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL SetKeysInBackground(RunObject* object, std::int32_t, std::int32_t);
 
 // Expressions (events/expressions.cpp; the device name in events/device_name.cpp), codes 0..14.
 HostParam ZANDREL_CALL getDeviceName(RunObject* object, HostParam parameters);

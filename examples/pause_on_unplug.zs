@@ -7,7 +7,9 @@ create pad
 action pad SetPlayerAndPadID 0 0
 => rescan
 # The game has an event for each connection condition, and one to resume on jump.
-on pad PadDisconnected
+# Its PadDisconnected event shows the pause screen and calls ResetKey, which
+# sends a release for every slot's key (slots 8 to 15 hold key 0 here).
+on pad PadDisconnected do action pad ResetKey
 on pad PadReconnected
 on pad PressedButton 4
 
@@ -19,14 +21,12 @@ frame
 => fired pad PressedButton 4
 
 # The cable comes out. In that frame PadDisconnected fires, once. Right and Z
-# stay down: left alone, the player's character would run and jump forever.
+# are still down (the object saw no release): left alone, the player's character
+# would run and jump forever. The event's ResetKey lets go of them.
 unplug 0
 frame
 => joyConfigChanged
 => fired pad PadDisconnected
-# The game's PadDisconnected event shows its pause screen and calls ResetKey,
-# which sends a release for every slot's key (slots 8 to 15 hold key 0 here).
-action pad ResetKey
 => key up 0x26
 => key up 0x28
 => key up 0x25

@@ -25,6 +25,7 @@ constexpr std::int16_t kConditionInfos[] = {
     26004, 6004, 4, 0,          0,              // LoadFailed
     26005, 6005, 5, 0,          0,              // PadDisconnected
     26006, 6006, 6, 0,          0,              // PadReconnected
+    26007, 6007, 7, 0,          0,              // SaveFailed
 };
 
 constexpr std::int16_t kActionInfos[] = {
@@ -41,6 +42,7 @@ constexpr std::int16_t kActionInfos[] = {
     25010, 5010, 10, 0, 2, kInt,      kInt, 5514, 5515,              // EnableControl
     25011, 5011, 11, 0, 1, kInt,      5516,                          // SetDeadZone
     25012, 5012, 12, 0, 1, kInt,      5517,                          // SetTriggerThreshold
+    25013, 5013, 13, 0, 1, kInt,      5518,                          // SetKeysInBackground
 };
 
 constexpr std::int16_t kExpressionInfos[] = {

@@ -5,14 +5,26 @@
 namespace zandrel {
 
 ConditionRoutine const kConditionRoutines[kConditionCount + 1] = {
-    PressedKey, RepeatPressedKey, PressedButton,  RepeatPressedButton,
-    LoadFailed, PadDisconnected,  PadReconnected, nullptr,
+    PressedKey,     RepeatPressedKey, PressedButton, RepeatPressedButton, LoadFailed, PadDisconnected,
+    PadReconnected, SaveFailed,       nullptr,
 };
 
 ActionRoutine const kActionRoutines[kActionCount + 1] = {
-    SetPlayerAndPadID,   SetCFControlKey, XInputSetVibration, SetVantor, SaveSetting,   LoadSetting,
-    SetVirtualButton,    ResetKey,        ReLoadDeviceList,   POVZeroIN, EnableControl, SetDeadZone,
-    SetTriggerThreshold, nullptr,
+    SetPlayerAndPadID,
+    SetCFControlKey,
+    XInputSetVibration,
+    SetVantor,
+    SaveSetting,
+    LoadSetting,
+    SetVirtualButton,
+    ResetKey,
+    ReLoadDeviceList,
+    POVZeroIN,
+    EnableControl,
+    SetDeadZone,
+    SetTriggerThreshold,
+    SetKeysInBackground,
+    nullptr,
 };
 
 ExpressionRoutine const kExpressionRoutines[kExpressionCount + 1] = {

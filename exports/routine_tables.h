@@ -5,8 +5,8 @@
 
 namespace zandrel {
 
-constexpr int kConditionCount = 7;
-constexpr int kActionCount = 13;
+constexpr int kConditionCount = 8;
+constexpr int kActionCount = 14;
 constexpr int kExpressionCount = 15;
 
 extern ConditionRoutine const kConditionRoutines[kConditionCount + 1];

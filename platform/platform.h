@@ -43,6 +43,8 @@ std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out);
 void SetXInputVibration(std::uint32_t userIndex, std::uint16_t left, std::uint16_t right);
 
 void SendKey(std::uint8_t key, std::uint32_t flags);
+// True when the foreground window belongs to this process (none in front: false).
+bool GameInFront();
 // Non-zero = success, as GetKeyboardState answers.
 int ReadKeyboard(std::uint8_t state[256]);
 

@@ -89,6 +89,11 @@ void SendKey(std::uint8_t key, std::uint32_t flags)
     world.SetKey(key, (flags & 2u) == 0);
 }
 
+bool GameInFront()
+{
+    return sim::TheWorld().gameInFront;
+}
+
 int ReadKeyboard(std::uint8_t state[256])
 {
     const sim::World& world = sim::TheWorld();

@@ -194,6 +194,17 @@ void JoystickConfigChanged()
     joyConfigChanged(0);
 }
 
+bool GameInFront()
+{
+    HWND window = GetForegroundWindow();
+    if (window == nullptr) {
+        return false;
+    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
+
 std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out)
 {
     XINPUT_STATE state{};

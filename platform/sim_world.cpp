@@ -15,6 +15,7 @@ void World::Reset()
         pad = XInputPad{};
     }
     keyboardFails = false;
+    gameInFront = true;
     devices.clear();
     devicesFail = false;
     joystickNames.clear();

@@ -79,6 +79,7 @@ public:
     Joystick joysticks[kJoysticks];
     XInputPad xinput[kXInputPads];
     bool keyboardFails = false;
+    bool gameInFront = true;              // a window of the game's own process is in front
     std::vector<std::u16string> devices;  // Plug-and-Play device ids, in inventory order
     bool devicesFail = false;
     // Value "OEMName" of the current user's keys, by key path.

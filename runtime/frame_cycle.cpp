@@ -15,10 +15,11 @@ constexpr std::int32_t kPressedButtonCode = 2;
 constexpr std::int32_t kPadDisconnectedCode = 5;
 constexpr std::int32_t kPadReconnectedCode = 6;
 
-void Reconnected(RunObject& object)
+// True when the game's answer to the event bound the object again.
+bool Reconnected(RunObject& object)
 {
     object.padError = 0;
-    RaiseCondition(object, kPadReconnectedCode);
+    return RaiseWatchingBinding(object, kPadReconnectedCode);
 }
 
 // A pad in error is probed until it answers; no keys are sent meanwhile.
@@ -40,14 +41,16 @@ void ProbePad(RunObject& object)
     if (platform::ReadJoystickIds(static_cast<std::uint32_t>(object.padId), &ids) != 0) {
         return;
     }
-    Reconnected(object);
+    // The ids first, so the game's answer to the event can name the pad.
     const bool idsUnknown = object.vid == 0 && object.pid == 0;
     object.vid = ids.vendor;
     object.pid = ids.product;
-    if (idsUnknown) {
-        RescanXInputDevices();
-        object.xinputIndex = kXInputUnresolved;
+    // An answer that bound the object again leaves a whole binding: nothing more to do.
+    if (Reconnected(object) || !idsUnknown) {
+        return;
     }
+    RescanXInputDevices();
+    object.xinputIndex = kXInputUnresolved;
 }
 
 // Reads the bound pad; false (and the object in error) when the read fails.
@@ -88,16 +91,30 @@ bool ReadBoundPad(RunObject& object, PadState* state)
 
 void SendEdges(RunObject& object, PadState state)
 {
-    const PadState changed = static_cast<PadState>(state ^ object.prevPadState);
-    for (int bit = 0; bit < kPadBits; ++bit) {
-        const auto mask = static_cast<PadState>(1u << bit);
+    // Only the bits that changed, lowest first: most frames change none or one.
+    unsigned changed = static_cast<PadState>(state ^ object.prevPadState);
+    while (changed != 0) {
+        const int bit = __builtin_ctz(changed);
+        changed &= changed - 1;
         std::uint8_t key = 0;
-        if ((changed & mask) == 0 || object.controlEnabled[bit] == 0 || !KeyOfPadBit(object, bit, &key)) {
+        if (object.controlEnabled[bit] == 0 || !KeyOfPadBit(object, bit, &key)) {
             continue;
         }
-        platform::SendKey(key, (state & mask) != 0 ? platform::kKeyDown : platform::kKeyUp);
+        platform::SendKey(key, (state & (1u << bit)) != 0 ? platform::kKeyDown : platform::kKeyUp);
     }
     object.prevPadState = state;
+}
+
+// Keys go to the game only: while another program is in front nothing stays down
+// there, and the keys still pressed come back with the game.
+void DeliverKeys(RunObject& object, PadState state)
+{
+    if (object.keysInBackground != 0 || platform::GameInFront()) {
+        SendEdges(object, state);
+        return;
+    }
+    ReleaseHeldKeys(object);
+    StopRumble(object);
 }
 
 }  // namespace
@@ -115,7 +132,7 @@ std::int32_t ZANDREL_CALL HandleRunObject(zandrel::RunObject* object)
     } else if (object->padId >= 0) {
         PadState state = 0;
         if (ReadBoundPad(*object, &state)) {
-            SendEdges(*object, state);
+            DeliverKeys(*object, state);
         }
     }
     platform::ReadKeyboard(object->keyState);

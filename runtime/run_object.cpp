@@ -6,6 +6,44 @@
 
 using zandrel::RunObject;
 
+namespace zandrel {
+
+void ReleaseHeldKeys(RunObject& object)
+{
+    for (int bit = 0; bit < kPadBits; ++bit) {
+        std::uint8_t key = 0;
+        if ((object.prevPadState & (1u << bit)) != 0 && KeyOfPadBit(object, bit, &key)) {
+            platform::SendKey(key, platform::kKeyUp);
+        }
+    }
+    object.prevPadState = 0;
+}
+
+void StopRumble(RunObject& object)
+{
+    if (object.rumbleIndex == kNoRumble) {
+        return;
+    }
+    const auto index = static_cast<std::uint32_t>(object.rumbleIndex);
+    object.rumbleIndex = kNoRumble;
+    platform::SetXInputVibration(index, 0, 0);
+}
+
+void BeginBinding(RunObject& object)
+{
+    StopRumble(object);
+    ++object.bindings;
+}
+
+bool RaiseWatchingBinding(RunObject& object, std::int32_t code)
+{
+    const std::uint16_t before = object.bindings;
+    RaiseCondition(object, code);
+    return object.bindings != before;
+}
+
+}  // namespace zandrel
+
 std::int32_t ZANDREL_CALL GetRunObjectDataSize(void*, void*)
 {
     return static_cast<std::int32_t>(sizeof(RunObject));
@@ -39,6 +77,9 @@ std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
     std::memset(object->axes, 0, sizeof object->axes);
     object->pov = zandrel::kHatCentred;
     zandrel::ForgetPadReading(*object);
+    object->keysInBackground = 0;
+    object->rumbleIndex = zandrel::kNoRumble;
+    object->bindings = 0;
     if (object->header.controlKeys != nullptr) {
         const zandrel::HostControlKeys& hostKeys = *object->header.controlKeys;
         for (int i = 0; i < zandrel::kControlsPerPlayer; ++i) {
@@ -53,11 +94,7 @@ std::int32_t ZANDREL_CALL DestroyRunObject(RunObject* object, std::int32_t)
     if (object == nullptr) {
         return 0;
     }
-    for (int bit = 0; bit < zandrel::kPadBits; ++bit) {
-        std::uint8_t key = 0;
-        if ((object->prevPadState & (1u << bit)) != 0 && zandrel::KeyOfPadBit(*object, bit, &key)) {
-            zandrel::platform::SendKey(key, zandrel::platform::kKeyUp);
-        }
-    }
+    zandrel::ReleaseHeldKeys(*object);
+    zandrel::StopRumble(*object);
     return 0;
 }

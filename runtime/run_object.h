@@ -1,4 +1,4 @@
-// The per-object record the host allocates (GetRunObjectDataSize: 960 bytes) and hands
+// The per-object record the host allocates (GetRunObjectDataSize: 968 bytes) and hands
 // to every runtime entry. The first 912 bytes are the 1.0 record, unchanged.
 #pragma once
 
@@ -47,9 +47,15 @@ struct RunObject {
     std::uint32_t axes[kAxisCount];  // the latest successful joystick read, raw
     std::uint32_t pov;
     std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
+    // Added in 1.2.
+    std::int32_t keysInBackground;  // 1: keys whatever window is in front; 0: only while the game is
+    std::int16_t rumbleIndex;       // XInput index last set to a non-zero speed, kNoRumble = none
+    std::uint16_t bindings;         // counts bindings (wrapping), so an event's caller sees a new one
 };
 
-static_assert(sizeof(RunObject) == 960, "RunObject size");
+constexpr std::int16_t kNoRumble = -1;
+
+static_assert(sizeof(RunObject) == 968, "RunObject size");
 static_assert(offsetof(RunObject, player) == 304, "player");
 static_assert(offsetof(RunObject, padId) == 308, "padId");
 static_assert(offsetof(RunObject, xinputIndex) == 312, "xinputIndex");
@@ -72,6 +78,9 @@ static_assert(offsetof(RunObject, readValid) == 924, "readValid");
 static_assert(offsetof(RunObject, axes) == 928, "axes");
 static_assert(offsetof(RunObject, pov) == 952, "pov");
 static_assert(offsetof(RunObject, triggers) == 956, "triggers");
+static_assert(offsetof(RunObject, keysInBackground) == 960, "keysInBackground");
+static_assert(offsetof(RunObject, rumbleIndex) == 964, "rumbleIndex");
+static_assert(offsetof(RunObject, bindings) == 966, "bindings");
 
 // The two tuning values; false (and nothing changed) for a value outside its range.
 inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
@@ -121,5 +130,18 @@ inline void RaiseCondition(RunObject& object, std::int32_t code)
         services->GenerateEvent(&object, code, 0);
     }
 }
+
+// A key-up for every pad bit held down, through the present mapping; then none is held.
+void ReleaseHeldKeys(RunObject& object);
+
+// Both motors of the pad the object set rumbling to 0, once; a pad it never set is left alone.
+void StopRumble(RunObject& object);
+
+// Called first by the actions that bind the object again: its rumble stops, and the
+// binding count moves on, so a RaiseWatchingBinding under way learns of it.
+void BeginBinding(RunObject& object);
+
+// RaiseCondition; true when the game's answer to the event bound the object again.
+bool RaiseWatchingBinding(RunObject& object, std::int32_t code);
 
 }  // namespace zandrel

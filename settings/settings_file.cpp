@@ -15,6 +15,7 @@ namespace zandrel {
 namespace {
 
 constexpr std::int32_t kLoadFailedCode = 4;
+constexpr std::int32_t kSaveFailedCode = 7;
 // A save is written here first and put in place of the target once it is complete.
 constexpr char16_t kTemporarySuffix[] = u".zandrel-tmp";
 
@@ -144,28 +145,37 @@ void DecodeSettings(const std::uint8_t* data, std::size_t length, RunObject& obj
     }
 }
 
-std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int32_t)
+namespace {
+
+// True when the whole record reached the file `name`. A save that fails part-way
+// leaves the settings the file held.
+bool WriteSettingsFile(const RunObject& object, const char16_t* name)
 {
-    if (object == nullptr) {
-        return 0;
-    }
-    const char16_t* name = FileNameParameter(*object);
     if (name == nullptr || name[0] == 0) {
-        return 0;
+        return false;
     }
     std::uint8_t record[kSettingsFileSize];
-    EncodeSettings(*object, record);
-
-    // A save that fails part-way must leave the settings the target held.
+    EncodeSettings(object, record);
     const OwnedName temporary = TemporaryName(name);
     std::FILE* file = temporary != nullptr ? platform::OpenSettingsFile(temporary.get(), "wb") : nullptr;
     if (file == nullptr) {
-        return 0;
+        return false;
     }
     const bool written = std::fwrite(record, 1, sizeof record, file) == sizeof record;
     const bool closed = std::fclose(file) == 0;
-    if (!written || !closed || !platform::ReplaceSettingsFile(temporary.get(), name)) {
-        platform::RemoveSettingsFile(temporary.get());
+    if (written && closed && platform::ReplaceSettingsFile(temporary.get(), name)) {
+        return true;
+    }
+    platform::RemoveSettingsFile(temporary.get());
+    return false;
+}
+
+}  // namespace
+
+std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object != nullptr && !WriteSettingsFile(*object, FileNameParameter(*object))) {
+        RaiseCondition(*object, kSaveFailedCode);
     }
     return 0;
 }
@@ -181,6 +191,7 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
         RaiseCondition(*object, kLoadFailedCode);
         return 0;
     }
+    BeginBinding(*object);
     std::uint8_t record[kSettingsFileSize];
     const std::size_t length = std::fread(record, 1, sizeof record, file);
     std::fclose(file);

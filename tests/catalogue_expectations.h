@@ -36,6 +36,8 @@ constexpr MenuItem kActionMenu[] = {
     {25011, u"SetDeadZone"},
     {25012, u"SetTriggerThreshold"},
     {0, nullptr},
+    {25013, u"SetKeysInBackground"},
+    {0, nullptr},
 };
 
 constexpr MenuItem kConditionMenu[] = {
@@ -50,6 +52,8 @@ constexpr MenuItem kConditionMenu[] = {
     {0, nullptr},
     {26005, u"PadDisconnected"},
     {26006, u"PadReconnected"},
+    {0, nullptr},
+    {26007, u"SaveFailed"},
     {0, nullptr},
 };
 
@@ -85,9 +89,9 @@ struct CodeCase {
     std::int32_t code;
 };
 constexpr CodeCase kForeignIds[] = {
-    {Kind::kCondition, 25003, -1},  {Kind::kCondition, 0, -1},       {Kind::kCondition, 26007, -1},
+    {Kind::kCondition, 25003, -1},  {Kind::kCondition, 0, -1},       {Kind::kCondition, 26008, -1},
     {Kind::kAction, 26000, -1},     {Kind::kAction, 27000, -1},      {Kind::kAction, 24999, -1},
-    {Kind::kAction, 25013, -1},     {Kind::kExpression, 0, -1},      {Kind::kExpression, 25003, -1},
+    {Kind::kAction, 25014, -1},     {Kind::kExpression, 0, -1},      {Kind::kExpression, 25003, -1},
     {Kind::kExpression, 27015, -1}, {Kind::kExpression, 0xFFFF, -1},
 };
 
@@ -110,6 +114,8 @@ constexpr InfoCase kInfos[] = {
     {Kind::kAction, 10, {10, 0, 2, 22, 22, 5514, 5515, -1}},
     {Kind::kAction, 11, {11, 0, 1, 22, 5516, -1}},
     {Kind::kAction, 12, {12, 0, 1, 22, 5517, -1}},
+    {Kind::kAction, 13, {13, 0, 1, 22, 5518, -1}},
+    {Kind::kCondition, 7, {7, 0, 0, -1}},
     {Kind::kExpression, 0, {0, 1, 1, 1, 0, -1}},
     {Kind::kExpression, 5, {5, 0, 2, 1, 1, 7502, 7503, -1}},
     {Kind::kExpression, 8, {8, 0, 0, -1}},
@@ -152,7 +158,8 @@ constexpr TextCase kTexts[] = {
     {Text::kActionString, 12, 0, u"SetTriggerThreshold ( value=%0 )"},
     {Text::kExpressionString, 11, 0, u"getAxis("},
     {Text::kExpressionString, 14, 0, u"getPadState("},
-    {Text::kConditionString, 7, 0, nullptr},
+    {Text::kConditionString, 7, 0, u"%o: SaveFailed"},
+    {Text::kConditionString, 8, 0, nullptr},
     {Text::kActionString, -1, 0, nullptr},
     {Text::kConditionTitle, 2, 0, u"Button (0-16)"},
     {Text::kConditionTitle, 0, 0, u"KeyCode"},
@@ -167,7 +174,9 @@ constexpr TextCase kTexts[] = {
     {Text::kActionTitle, 1, -1, u""},
     {Text::kActionTitle, 11, 0, u"dead zone percent (1~99, default 40)"},
     {Text::kActionTitle, 12, 0, u"trigger threshold (0~254, default 30)"},
-    {Text::kActionTitle, 13, 0, nullptr},
+    {Text::kActionString, 13, 0, u"SetKeysInBackground ( on=%0 )"},
+    {Text::kActionTitle, 13, 0, u"on (0: keys only while the game is in front, 1: always)"},
+    {Text::kActionTitle, 14, 0, nullptr},
     {Text::kExpressionTitle, 0, 0, u"getDeviceName"},  // title id 0: the menu text
     {Text::kExpressionTitle, 5, 0, u"PlayerId_0_3"},
     {Text::kExpressionTitle, 1, 0, u"getAnyPadID"},  // no parameters: the menu text too
@@ -273,8 +282,8 @@ struct KindMenu {
     std::uint16_t menuBase;
 };
 constexpr KindMenu kMenus[] = {
-    {Kind::kCondition, kConditionMenu, 12, 26000},
-    {Kind::kAction, kActionMenu, 19, 25000},
+    {Kind::kCondition, kConditionMenu, 14, 26000},
+    {Kind::kAction, kActionMenu, 21, 25000},
     {Kind::kExpression, kExpressionMenu, 22, 27000},
 };
 

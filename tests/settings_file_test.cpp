@@ -26,6 +26,7 @@ using testing::Utf16Of;
 constexpr int kSave = 4;
 constexpr int kLoad = 5;
 constexpr std::int32_t kLoadFailedCode = 4;
+constexpr std::int32_t kSaveFailedCode = 7;
 
 Bytes ReadAll(const std::string& path)
 {
@@ -241,11 +242,13 @@ TEST_F(SettingsFile, NullOrUnconvertibleNamesFailSafely)
     host.Act(object, kLoad, {0});
     ASSERT_EQ(host.raisedCount(), 1u);
     EXPECT_EQ(host.raised()[0].code, kLoadFailedCode);
-    host.Act(object, kSave, {0});  // does nothing
+    host.Act(object, kSave, {0});
     const char16_t lone[] = {u'p', 0xD800, u'x', 0};
     host.Act(object, kSave, {reinterpret_cast<HostParam>(lone)});
     host.Act(object, kLoad, {reinterpret_cast<HostParam>(lone)});
-    EXPECT_EQ(host.raisedCount(), 2u);
+    ASSERT_EQ(host.raisedCount(), 4u);
+    EXPECT_EQ(host.raised()[1].code, kSaveFailedCode);
+    EXPECT_EQ(host.raised()[2].code, kSaveFailedCode);
     // No services or control keys at all: nothing to fetch, nothing to raise.
     RunObject bare{};
     bare.player = 1;
@@ -330,6 +333,8 @@ TEST_F(SettingsFile, SaveThatCannotCreateItsTemporaryKeepsTheOldFile)
     Save(object, path);
     EXPECT_EQ(ReadAll(path), old);
     rmdir((path + ".zandrel-tmp").c_str());
+    ASSERT_EQ(host.raisedCount(), 1u);
+    EXPECT_EQ(host.raised()[0].code, kSaveFailedCode);
 }
 
 TEST_F(SettingsFile, SaveWhoseWritesFailKeepsTheOldFile)
@@ -352,6 +357,8 @@ TEST_F(SettingsFile, SaveWhoseWritesFailKeepsTheOldFile)
 
     EXPECT_EQ(ReadAll(path), old);
     EXPECT_FALSE(Exists(path + ".zandrel-tmp"));
+    ASSERT_EQ(host.raisedCount(), 1u);
+    EXPECT_EQ(host.raised()[0].code, kSaveFailedCode);
 }
 
 TEST(Utf16ToUtf8, Table)

@@ -304,6 +304,7 @@ private:
                 return {};
             case OpKind::kKeyboard:
                 world.keyboardFails = (v[0] & 1) != 0;
+                world.gameInFront = (v[0] & 2) == 0;
                 return {};
             case OpKind::kDevice:
                 AddDevice(op);

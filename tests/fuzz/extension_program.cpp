@@ -34,7 +34,7 @@ const Schema kSchemas[static_cast<int>(OpKind::kCount)] = {
     {"unplug", {{'b', "id"}}},
     {"xinput", {{'b', "index"}, {'b', "answers"}, {'b', "lt"}, {'b', "rt"}}},
     {"key", {{'b', "key"}, {'b', "down"}}},
-    {"keyboard", {{'b', "fails"}}},
+    {"keyboard", {{'b', "flags"}}},
     {"device", {{'b', "form"}, {'i', "vid"}, {'i', "pid"}, {'t', "text"}}},
     {"devices", {{'b', "mode"}}},
     {"registry", {{'i', "vid"}, {'i', "pid"}, {'i', "type"}, {'t', "bytes"}}},

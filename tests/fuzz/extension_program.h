@@ -27,7 +27,7 @@ enum class OpKind : std::uint8_t {
     kUnplug,      // id
     kXInput,      // index, answers, left trigger, right trigger
     kKey,         // key, down
-    kKeyboard,    // fails
+    kKeyboard,    // flags (1 = snapshots fail, 2 = another program's window in front)
     kDevice,      // form (0 = XInput id of vid and pid, 1 = the text's UTF-16 units), vid, pid, text
     kDevices,     // 0 = clear, 1 = inventory fails, 2 = inventory answers
     kRegistry,    // vid, pid, value type, value bytes

@@ -17,7 +17,7 @@ infos 9
 infos -1
 => = 0
 runinfo
-=> = conditions 7 actions 13 expressions 15 editdata 20 code QXRV
+=> = conditions 8 actions 14 expressions 15 editdata 20 code QXRV
 
 menu conditions
 => -
@@ -31,6 +31,8 @@ menu conditions
 => -
 => 26005 PadDisconnected
 => 26006 PadReconnected
+=> -
+=> 26007 SaveFailed
 => -
 menu actions
 => -
@@ -51,6 +53,8 @@ menu actions
 => -
 => 25011 SetDeadZone
 => 25012 SetTriggerThreshold
+=> -
+=> 25013 SetKeysInBackground
 => -
 menu expressions
 => -
@@ -108,7 +112,7 @@ info expressions 5
 => = code 5 flags 0x0 params 2 types 1 1 titles 7502 7503
 info expressions 10
 => = code 10 flags 0x0 params 1 types 1 titles 7506
-info conditions 7
+info conditions 8
 => = none
 info actions -1
 => = none
@@ -120,7 +124,7 @@ string conditions 2
 => = "%o: PressedButton(%0)"
 string expressions 0
 => = "getDeviceName$("
-string actions 13
+string actions 14
 => = unchanged
 
 # Parameter titles. A title id of 0 falls back to the menu text, as does the
@@ -145,7 +149,7 @@ title expressions 5
 => = "PlayerId_0_3"
 title expressions 1
 => = "getAnyPadID"
-title conditions 7
+title conditions 8
 => = unchanged
 param 0 0
 => = ""
@@ -206,6 +210,24 @@ param 12 0
 title expressions 14
 => = "getPadState"
 
+# The events added in 1.2, in a group of their own at the end of each menu.
+code conditions 26007
+=> = 7
+code actions 25013
+=> = 13
+code conditions 26008
+=> = -1
+info conditions 7
+=> = code 7 flags 0x0 params 0 types titles
+info actions 13
+=> = code 13 flags 0x0 params 1 types 22 titles 5518
+string conditions 7
+=> = "%o: SaveFailed"
+string actions 13
+=> = "SetKeysInBackground ( on=%0 )"
+title actions 13
+=> = "on (0: keys only while the game is in front, 1: always)"
+
 # The editor gate: no menus and no display strings for an editor with bit 0x8000,
 # a build below 249, a version below 2, or no version query; the rest still answers.
 editor 0x020080F9
@@ -245,4 +267,4 @@ objinfos
 => = "The zandrel developers"
 => = "Copyright (C) 2026 The zandrel developers. Free to use in any game."
 => = "zandrel 1.2.0: game pad to keyboard keys"
-=> = "https://zandrel.example/"
+=> = "See the author's guide, guide.html"

@@ -60,11 +60,12 @@ expression pad getAxis 0
 => = -961
 
 # Other objects' events stay theirs; a pad that was never there raises
-# PadDisconnected in the first frame, and its recovery reads its ids after
-# PadReconnected, then rescans.
+# PadDisconnected in the first frame, and its recovery reads its ids before
+# PadReconnected (the game's answer can name the pad), then rescans.
 create late
 on late PadDisconnected
-on late PadReconnected
+on late PadReconnected do expression late getDeviceName 0
+registry 0x046d 0xc216 "Wheel"
 action late SetPlayerAndPadID 1 1
 frame
 => joyConfigChanged
@@ -72,7 +73,33 @@ frame
 joystick 1 vid=0x046d pid=0xc216
 frame
 => fired late PadReconnected
+=> = "Wheel"
 => rescan
+
+# A game that answers PadReconnected by binding another pad keeps that binding
+# whole: the probe does nothing more in that frame (no second rescan, no ids of
+# the pad that came back).
+registry 0x045e 0x028e "Pad Two"
+device "HID\\VID_045E&PID_028E&IG_00"
+joystick 3 vid=0x045e pid=0x028e
+on late PadReconnected do action late SetPlayerAndPadID 1 3
+unplug 1
+frame
+=> joyConfigChanged
+=> fired late PadDisconnected
+joystick 1
+frame
+=> fired late PadReconnected
+=> = "Wheel"
+=> fired late PadReconnected
+=> rescan
+expression late getPadID
+=> = 3
+expression late getDeviceName 0
+=> = "Pad Two"
+frame
+expression late IsXInput
+=> = 1
 destroy late
 
 # An XInput pad whose joystick read keeps failing while XInput answers: the two

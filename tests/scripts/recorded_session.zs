@@ -16,6 +16,7 @@ action pad SetVantor 12 87
 action pad SetVantor 13 69
 action pad SetVantor 14 82
 action pad SetVantor 15 70
+action pad SetKeysInBackground 1
 xinput 0
 frame
 frame 29

@@ -72,3 +72,12 @@ expression second getVantorSetting 4
 action second SetVantor 4 0x42
 expression second getVantorSetting 4
 => = 90
+
+# SaveFailed: raised when the file is not written whole (here: its folder does not
+# exist), and not for a good save.
+on nobody SaveFailed
+action nobody SaveSetting "settings_no_such_folder/pad.cfg"
+=> fired nobody SaveFailed
+action nobody SaveSetting "settings_noplayer.cfg"
+condition nobody SaveFailed
+=> = 1

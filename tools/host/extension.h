@@ -59,6 +59,9 @@ struct Extension {
     // saw, and what its own window received when the keyboard is real).
     void (*AfterCommand)(std::vector<std::string>* output) = nullptr;
     void (*AfterFrame)(std::vector<std::string>* output) = nullptr;
+    // Called by `focus` when the foreground is the system's own (Windows build, real
+    // keyboard): another process's window comes to the front, or the host's goes back.
+    void (*SetFocus)(bool gameInFront, std::vector<std::string>* output) = nullptr;
 
     void* module = nullptr;   // the loaded library (Windows build)
     std::string libraryPath;  // where it was loaded from (Windows build)

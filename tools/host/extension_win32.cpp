@@ -121,6 +121,7 @@ bool BindExtension(const std::string& libraryPath, Extension* extension, std::st
     // Real strokes need a window of the host's own to arrive in, pumped between frames.
     if ((extension->realWorld & kRealKeyStrokes) != 0) {
         extension->AfterFrame = &PumpKeyWindow;
+        extension->SetFocus = &SetRealFocus;
         if (!OpenKeyWindow(error)) {
             return false;
         }

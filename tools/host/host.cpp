@@ -116,6 +116,10 @@ Host::Host(Extension& extension) : extension_(extension)
     editor_.services.GeneralCall = &Host::EditorGeneralCall;
     editor_.version = kDefaultEditorVersion;
     compatibleEditor_ = editor_;
+    // Every file starts with the game's window in front.
+    if (extension_.SetFocus != nullptr) {
+        extension_.SetFocus(true, nullptr);
+    }
 }
 
 Host::~Host()
@@ -235,6 +239,9 @@ void ZANDREL_CALL Host::GenerateEvent(RunObject* object, std::int32_t code, std:
                 line += " " + std::to_string(watch.argument);
             }
             host->Emit(line);
+            if (!watch.reaction.empty()) {
+                host->RunReaction(watch.reaction[0]);
+            }
         }
     }
 }
@@ -306,18 +313,15 @@ void Host::Execute(const Command& command, std::vector<std::string>* output)
             }
             break;
         case Op::Action:
-            RunAction(command);
-            break;
         case Op::Condition:
-            RunCondition(command);
-            break;
         case Op::Expression:
-            RunExpression(command);
+            RunEvent(command);
             break;
         case Op::On:
             watches_.push_back(
                 Watch{Find(command.object)->object, command.code, command.eventName, !command.arguments.empty(),
-                      command.arguments.empty() ? 0 : static_cast<std::int32_t>(command.arguments[0].value)});
+                      command.arguments.empty() ? 0 : static_cast<std::int32_t>(command.arguments[0].value),
+                      command.reaction});
             break;
         case Op::Infos:
         case Op::RunInfo:
@@ -408,6 +412,13 @@ void Host::World(const Command& command)
         case Op::KeyboardFail:
         case Op::KeyboardOk:
             world.keyboardFails = command.op == Op::KeyboardFail;
+            break;
+        case Op::FocusGame:
+        case Op::FocusAway:
+            world.gameInFront = command.op == Op::FocusGame;
+            if (extension_.SetFocus != nullptr) {
+                extension_.SetFocus(world.gameInFront, output_);
+            }
             break;
         default:
             break;
@@ -560,6 +571,32 @@ void Host::Destroy(const std::string& name)
                                   [object](const Watch& watch) { return watch.object == object; }),
                    watches_.end());
     objects_.erase(objects_.begin() + (live - objects_.data()));
+}
+
+// An event's action, condition or expression, run inside the call that raised the
+// event; the running action's parameters are kept for it.
+void Host::RunReaction(const Command& command)
+{
+    if (Find(command.object) == nullptr) {
+        Emit("! no object " + command.object + " for the event's " + kKindNames[static_cast<int>(command.kind)]);
+        return;
+    }
+    const std::vector<Argument>* const outerArguments = arguments_;
+    const std::size_t outerNext = nextArgument_;
+    RunEvent(command);
+    arguments_ = outerArguments;
+    nextArgument_ = outerNext;
+}
+
+void Host::RunEvent(const Command& command)
+{
+    if (command.op == Op::Action) {
+        RunAction(command);
+    } else if (command.op == Op::Condition) {
+        RunCondition(command);
+    } else {
+        RunExpression(command);
+    }
 }
 
 void Host::RunAction(const Command& command)

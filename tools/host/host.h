@@ -63,6 +63,7 @@ private:
         std::string name;
         bool hasArgument;
         std::int32_t argument;
+        std::vector<Command> reaction;  // `on ... do`: run inside the raising call
     };
 
     static Host* current_;
@@ -86,6 +87,8 @@ private:
     void RunAction(const Command& command);
     void RunCondition(const Command& command);
     void RunExpression(const Command& command);
+    void RunReaction(const Command& command);
+    void RunEvent(const Command& command);  // an action, condition or expression line
     void PrintMenu(const std::vector<MenuItem>& items, const std::string& indent);
 
     Extension& extension_;

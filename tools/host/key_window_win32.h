@@ -19,4 +19,15 @@ void PumpKeyWindow(std::vector<std::string>* output);
 
 void CloseKeyWindow();
 
+// `focus` when the foreground is real: away starts a process of this program in
+// kOtherWindowMode, whose window takes the foreground; game stops it, appends the
+// keyboard messages its window received ("other window WM_KEYUP ..."), and puts the
+// key window in front again. Nothing while no key window is open.
+void SetRealFocus(bool gameInFront, std::vector<std::string>* output);
+
+// That process: `zandrel-host --other-window HOST_PID`. Its window takes the
+// foreground and prints its keyboard messages until the host asks it to stop or ends.
+constexpr char kOtherWindowMode[] = "--other-window";
+int RunOtherWindow(const std::string& hostProcess);
+
 }  // namespace zandrel::host

@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "tools/host/key_window_win32.h"
 #include "tools/host/text.h"
 #endif
 
@@ -32,6 +33,9 @@ int main(int argc, char** argv)
     // The same bytes as the native build: "\n" line ends.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    if (arguments.size() == 2 && arguments[0] == zandrel::host::kOtherWindowMode) {
+        return zandrel::host::RunOtherWindow(arguments[1]);
+    }
 #endif
     return zandrel::host::HostMain(arguments, std::cout, std::cerr);
 }

@@ -425,7 +425,34 @@ private:
             }
             command->arguments.push_back(std::move(argument));
         }
+        if (command->op == Op::On && More() && !words_[next_].quoted && words_[next_].text == "do") {
+            ++next_;
+            return Reaction(command);
+        }
         return End();
+    }
+
+    // The rest of an `on ... do` line: an action, condition or expression line, parsed
+    // as a line of its own.
+    bool Reaction(Command* command)
+    {
+        if (!More() || words_[next_].quoted ||
+            (words_[next_].text != "action" && words_[next_].text != "condition" &&
+             words_[next_].text != "expression")) {
+            return Fail("\"do\" must be followed by an action, condition or expression line");
+        }
+        std::vector<Word> whole = words_;
+        words_.erase(words_.begin(), words_.begin() + static_cast<std::ptrdiff_t>(next_));
+        next_ = 1;
+        Command reaction;
+        reaction.line = command->line;
+        const bool parsed = ParseCommand(&reaction);
+        words_ = std::move(whole);
+        next_ = words_.size();
+        if (parsed) {
+            command->reaction.push_back(std::move(reaction));
+        }
+        return parsed;
     }
 
     bool ParseCommand(Command* command)
@@ -507,6 +534,13 @@ private:
             }
             command->op = choice == 0 ? Op::KeyDown : Op::KeyUp;
             return Number(command, "key code", 0, 255) && End();
+        }
+        if (name == "focus") {
+            if (!Keyword("focus argument", {"game", "away"}, &choice)) {
+                return false;
+            }
+            command->op = choice == 0 ? Op::FocusGame : Op::FocusAway;
+            return End();
         }
         if (name == "keyboard") {
             if (!Keyword("keyboard argument", {"fail", "ok"}, &choice)) {

@@ -44,6 +44,8 @@ enum class Op : std::uint8_t {
     KeyUp,
     KeyboardFail,
     KeyboardOk,
+    FocusGame,
+    FocusAway,
     Editor,
     EditorNone,
     Create,
@@ -107,6 +109,7 @@ struct Command {
     std::uint32_t fieldMask = 0;         // bit f set when Field f was named
     std::uint32_t fields[kFieldCount] = {};
     std::vector<Expectation> expected;
+    std::vector<Command> reaction;  // `on ... do`: the one command run when the condition fires
 };
 
 // A comment or blank line kept for the transcript, placed before command `before`.

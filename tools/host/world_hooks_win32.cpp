@@ -286,6 +286,28 @@ void WINAPI HostKeybdEvent(BYTE key, BYTE, DWORD flags, ULONG_PTR)
     platform::SendKey(key, flags);
 }
 
+// The foreground as the world holds it: a window of the host's own process, or
+// one of another process. Only these two windows come from GetForegroundWindow.
+const HWND kGameWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0x5A10));
+const HWND kOtherWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0x5A20));
+constexpr DWORD kWindowThread = 1;
+
+HWND WINAPI HostGetForegroundWindow()
+{
+    return platform::GameInFront() ? kGameWindow : kOtherWindow;
+}
+
+DWORD WINAPI HostGetWindowThreadProcessId(HWND window, LPDWORD process)
+{
+    if (window != kGameWindow && window != kOtherWindow) {
+        return GetWindowThreadProcessId(window, process);
+    }
+    if (process != nullptr) {
+        *process = window == kGameWindow ? GetCurrentProcessId() : ~GetCurrentProcessId();
+    }
+    return kWindowThread;
+}
+
 BOOL WINAPI HostGetKeyboardState(PBYTE state)
 {
     return state != nullptr && platform::ReadKeyboard(state) != 0;
@@ -339,6 +361,9 @@ const Replacement kReplacements[] = {
     {"XInputGetState", reinterpret_cast<void*>(&HostXInputGetState), kRealPads},
     {"XInputSetState", reinterpret_cast<void*>(&HostXInputSetState), kRealPads},
     {"keybd_event", reinterpret_cast<void*>(&HostKeybdEvent), kRealKeyStrokes},
+    // The window that receives real strokes is the real foreground's.
+    {"GetForegroundWindow", reinterpret_cast<void*>(&HostGetForegroundWindow), kRealKeyStrokes},
+    {"GetWindowThreadProcessId", reinterpret_cast<void*>(&HostGetWindowThreadProcessId), kRealKeyStrokes},
     {"GetKeyboardState", reinterpret_cast<void*>(&HostGetKeyboardState), kRealKeyboardState},
     {"CoCreateInstance", reinterpret_cast<void*>(&HostCoCreateInstance), kRealInventory},
     {"CoSetProxyBlanket", reinterpret_cast<void*>(&HostCoSetProxyBlanket), kRealInventory},

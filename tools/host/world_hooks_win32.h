@@ -14,7 +14,7 @@ namespace zandrel::host {
 enum RealWorld : unsigned {
     kRealPads = 1,           // joystick and XInput
     kRealInventory = 2,      // the COM device inventory
-    kRealKeyStrokes = 4,     // keybd_event
+    kRealKeyStrokes = 4,     // keybd_event and the foreground window
     kRealKeyboardState = 8,  // GetKeyboardState
 };
 

@@ -32,3 +32,27 @@ frame 2
 joystick 0 y=32767
 frame
 => window WM_KEYUP 0x26 lParam=0xC1000001
+
+# Keys go only to the game. A window of another process comes to the front with
+# up and Z held: the object releases them, and the other window gets the
+# releases, nothing else, while it is in front. Back in front, the host's window
+# gets the keys still pressed again.
+joystick 0 y=0 buttons=1
+frame
+=> window WM_KEYDOWN 0x26 lParam=0x01000001
+=> window WM_KEYDOWN 0x5A lParam=0x01000001
+focus away
+# The host's snapshot still holds what its window received before.
+frame
+=> fired pad PressedButton 4
+=> fired pad PressedButton 0
+joystick 0 y=32767 buttons=3
+frame 2
+joystick 0 y=0
+focus game
+=> other window WM_KEYUP 0x26 lParam=0xC1000001
+=> other window WM_KEYUP 0x5A lParam=0xC1000001
+frame
+=> window WM_KEYDOWN 0x26 lParam=0x01000001
+=> window WM_KEYDOWN 0x5A lParam=0x01000001
+=> window WM_KEYDOWN 0x58 lParam=0x01000001
