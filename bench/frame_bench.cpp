@@ -6,10 +6,12 @@
 namespace zandrel {
 namespace {
 
-void RunFrames(benchmark::State& state, bool xinput)
+enum class Pad { kPlain, kXInput, kStandardLayout };
+
+void RunFrames(benchmark::State& state, Pad kind)
 {
     testing::TestHost host;
-    if (xinput) {
+    if (kind == Pad::kXInput) {
         host.world().devices = {u"HID\\VID_045E&PID_028E&IG_00"};
         RescanXInputDevices();
         host.world().xinput[0].answers = true;
@@ -21,6 +23,11 @@ void RunFrames(benchmark::State& state, bool xinput)
     RunObject* object = host.Create();
     object->player = 0;
     object->padId = 0;
+    if (kind == Pad::kStandardLayout) {
+        // A DualShock 4 through its built-in row.
+        NoteBoundPadIds(*object, platform::JoyIds{0x054C, 0x05C4});
+        object->standardLayout = 1;
+    }
     HandleRunObject(object);
     std::uint32_t frame = 0;
     for (auto _ : state) {
@@ -36,15 +43,20 @@ void RunFrames(benchmark::State& state, bool xinput)
 
 void BM_FramePlainPad(benchmark::State& state)
 {
-    RunFrames(state, false);
+    RunFrames(state, Pad::kPlain);
 }
 void BM_FrameXInputPad(benchmark::State& state)
 {
-    RunFrames(state, true);
+    RunFrames(state, Pad::kXInput);
+}
+void BM_FrameStandardLayout(benchmark::State& state)
+{
+    RunFrames(state, Pad::kStandardLayout);
 }
 
 BENCHMARK(BM_FramePlainPad);
 BENCHMARK(BM_FrameXInputPad);
+BENCHMARK(BM_FrameStandardLayout);
 
 }  // namespace
 }  // namespace zandrel

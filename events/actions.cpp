@@ -4,6 +4,7 @@
 
 #include "events/parameters.h"
 #include "events/routines.h"
+#include "input/pad_layouts.h"
 #include "input/pad_state.h"
 #include "input/xinput_devices.h"
 #include "platform/platform.h"
@@ -23,6 +24,16 @@ void SetControlEnabled(RunObject& object, int bit, std::uint8_t enabled)
     }
 }
 
+// A switch of the object's: the next parameter if it is 0 or 1; any other value changes nothing.
+template <typename Field>
+void TakeSwitch(RunObject& object, Field* field)
+{
+    const std::int32_t on = NextActionInteger(object);
+    if (on == 0 || on == 1) {
+        *field = static_cast<Field>(on);
+    }
+}
+
 }  // namespace
 
 std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std::int32_t)
@@ -38,10 +49,10 @@ std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std
     ForgetPadReading(*object);  // the values of a former pad are not this one's
     platform::JoyIds ids{};
     if (!ReadBoundPadIds(padId, &ids)) {
+        ForgetBoundPadIds(*object);
         return 0;
     }
-    object->vid = ids.vendor;
-    object->pid = ids.product;
+    NoteBoundPadIds(*object, ids);
     object->xinputIndex = kXInputUnresolved;
     RescanXInputDevices();
     return 0;
@@ -192,12 +203,32 @@ std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, s
 // The game's choice, so it needs no player and is not saved; 0 and 1 only.
 std::int32_t ZANDREL_CALL SetKeysInBackground(RunObject* object, std::int32_t, std::int32_t)
 {
+    if (object != nullptr) {
+        TakeSwitch(*object, &object->keysInBackground);
+    }
+    return 0;
+}
+
+// The table is the library's: a load serves every object, bound already or later.
+std::int32_t ZANDREL_CALL LoadPadLayouts(RunObject* object, std::int32_t, std::int32_t)
+{
     if (object == nullptr) {
         return 0;
     }
-    const std::int32_t on = NextActionInteger(*object);
-    if (on == 0 || on == 1) {
-        object->keysInBackground = on;
+    std::FILE* file = OpenActionFileToRead(*object);
+    if (file == nullptr) {
+        return 0;
+    }
+    ReadPadLayouts(file, ThePadLayoutTable());
+    std::fclose(file);
+    return 0;
+}
+
+// Like SetKeysInBackground: the game's choice, for this object, not saved.
+std::int32_t ZANDREL_CALL UseStandardLayout(RunObject* object, std::int32_t, std::int32_t)
+{
+    if (object != nullptr) {
+        TakeSwitch(*object, &object->standardLayout);
     }
     return 0;
 }

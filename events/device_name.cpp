@@ -1,4 +1,4 @@
-// getDeviceName: the bound joystick's registry name as a string result.
+// The string results: the bound joystick's registry name and its buttons' labels.
 #include "events/parameters.h"
 #include "events/routines.h"
 #include "input/device_name.h"
@@ -14,6 +14,25 @@ HostParam AsResult(const char16_t* text)
     return reinterpret_cast<HostParam>(text);
 }
 
+// Copies `text` into the host's string result buffer; null when the host gives none.
+HostParam StringResult(RunObject& object, const char16_t* text)
+{
+    HostServices* services = object.header.services;
+    char16_t* buffer = services != nullptr && services->StringResultBuffer != nullptr
+                           ? services->StringResultBuffer(&object, 0, kStringResultRoom)
+                           : nullptr;
+    if (buffer == nullptr) {
+        return 0;
+    }
+    CopyCut(text, buffer, kStringResultRoom);
+    return AsResult(buffer);
+}
+
+void MarkStringResult(RunObject& object)
+{
+    object.header.flags = static_cast<std::uint16_t>(object.header.flags | kStringResultFlag);
+}
+
 }  // namespace
 
 HostParam ZANDREL_CALL getDeviceName(RunObject* object, HostParam parameters)
@@ -22,24 +41,27 @@ HostParam ZANDREL_CALL getDeviceName(RunObject* object, HostParam parameters)
         return AsResult(kNoName);
     }
     const std::int32_t which = FirstExpressionParameter(*object, parameters);
-    object->header.flags = static_cast<std::uint16_t>(object->header.flags | kStringResultFlag);
+    MarkStringResult(*object);
     if (!InRange(which, 2) || object->padError != 0 || object->vid == 0 || object->pid == 0) {
         return AsResult(kNoName);
     }
     char16_t value[kDeviceNameRoom] = {};
     const char16_t* name = ReadDeviceName(object->vid, object->pid, value);
-    if (name == nullptr) {
-        name = kNoName;
+    return StringResult(*object, name != nullptr ? name : kNoName);
+}
+
+HostParam ZANDREL_CALL getButtonName(RunObject* object, HostParam parameters)
+{
+    if (object == nullptr) {
+        return AsResult(kNoName);
     }
-    HostServices* services = object->header.services;
-    char16_t* buffer = services != nullptr && services->StringResultBuffer != nullptr
-                           ? services->StringResultBuffer(object, 0, kStringResultRoom)
-                           : nullptr;
-    if (buffer == nullptr) {
-        return 0;
+    const std::int32_t bit = FirstExpressionParameter(*object, parameters);
+    MarkStringResult(*object);
+    char16_t name[kPadBitNameRoom] = {};
+    if (object->padIdsRead != 0) {
+        PadBitName(BoundPadType(*object), BoundPadLayout(*object), object->standardLayout != 0, bit, name);
     }
-    CopyCut(name, buffer, kStringResultRoom);
-    return AsResult(buffer);
+    return StringResult(*object, name);
 }
 
 }  // namespace zandrel

@@ -104,7 +104,8 @@ HostParam ZANDREL_CALL getInputPadButtonNumber(RunObject* object, HostParam para
         return kNoAnswer;
     }
     PadState state = 0;
-    const PadTuning tuning{object->centerX, object->centerY, object->deadZone, object->triggerThreshold};
+    const PadTuning tuning{object->centerX, object->centerY, object->deadZone, object->triggerThreshold,
+                           object->standardLayout != 0};
     if (!ReadPadState(static_cast<std::uint32_t>(id), tuning, &state)) {
         return kNoAnswer;
     }
@@ -231,6 +232,11 @@ HostParam ZANDREL_CALL getPOV(RunObject* object, HostParam)
 HostParam ZANDREL_CALL getPadState(RunObject* object, HostParam)
 {
     return object != nullptr ? object->prevPadState : 0;
+}
+
+HostParam ZANDREL_CALL getPadType(RunObject* object, HostParam)
+{
+    return object != nullptr ? static_cast<HostParam>(BoundPadType(*object)) : kNoAnswer;
 }
 
 }  // namespace zandrel

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 #include "host/host_interface.h"
+#include "platform/platform.h"
 #include "runtime/run_object.h"
 
 namespace zandrel {
@@ -17,6 +19,26 @@ inline HostParam NextActionParameter(RunObject& object)
         return 0;
     }
     return services->NextActionParameter(&object, -1, 0);
+}
+
+// A file-name parameter arrives as a pointer to a wide string (null from a host without it).
+inline const char16_t* NextActionFileName(RunObject& object)
+{
+    return reinterpret_cast<const char16_t*>(NextActionParameter(object));
+}
+
+constexpr std::int32_t kLoadFailedCode = 4;
+
+// Opens the action's file-name parameter for reading; null, with LoadFailed raised,
+// when there is no such file to open.
+inline std::FILE* OpenActionFileToRead(RunObject& object)
+{
+    const char16_t* name = NextActionFileName(object);
+    std::FILE* file = name != nullptr ? platform::OpenSettingsFile(name, "rb") : nullptr;
+    if (file == nullptr) {
+        RaiseCondition(object, kLoadFailedCode);
+    }
+    return file;
 }
 
 // Integer parameters arrive as signed 32-bit values.

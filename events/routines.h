@@ -24,7 +24,7 @@ std::int32_t ZANDREL_CALL PadDisconnected(RunObject* object, std::int32_t, std::
 std::int32_t ZANDREL_CALL PadReconnected(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SaveFailed(RunObject* object, std::int32_t, std::int32_t);
 
-// Actions (events/actions.cpp), codes 0..13; the two settings actions, 4 and 5, are
+// Actions (events/actions.cpp), codes 0..15; the two settings actions, 4 and 5, are
 // declared in settings/settings_file.h.
 std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetCFControlKey(RunObject* object, std::int32_t, std::int32_t);
@@ -38,8 +38,10 @@ std::int32_t ZANDREL_CALL EnableControl(RunObject* object, std::int32_t, std::in
 std::int32_t ZANDREL_CALL SetDeadZone(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetTriggerThreshold(RunObject* object, std::int32_t, std::int32_t);
 std::int32_t ZANDREL_CALL SetKeysInBackground(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL LoadPadLayouts(RunObject* object, std::int32_t, std::int32_t);
+std::int32_t ZANDREL_CALL UseStandardLayout(RunObject* object, std::int32_t, std::int32_t);
 
-// Expressions (events/expressions.cpp; the device name in events/device_name.cpp), codes 0..14.
+// Expressions (events/expressions.cpp; the string results in events/device_name.cpp), codes 0..16.
 HostParam ZANDREL_CALL getDeviceName(RunObject* object, HostParam parameters);
 HostParam ZANDREL_CALL getAnyPadID(RunObject* object, HostParam parameters);
 HostParam ZANDREL_CALL getInputKeyCode(RunObject* object, HostParam parameters);
@@ -55,5 +57,7 @@ HostParam ZANDREL_CALL getAxis(RunObject* object, HostParam parameters);
 HostParam ZANDREL_CALL getTrigger(RunObject* object, HostParam parameters);
 HostParam ZANDREL_CALL getPOV(RunObject* object, HostParam parameters);
 HostParam ZANDREL_CALL getPadState(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getButtonName(RunObject* object, HostParam parameters);
+HostParam ZANDREL_CALL getPadType(RunObject* object, HostParam parameters);
 
 }  // namespace zandrel

@@ -43,6 +43,8 @@ constexpr std::int16_t kActionInfos[] = {
     25011, 5011, 11, 0, 1, kInt,      5516,                          // SetDeadZone
     25012, 5012, 12, 0, 1, kInt,      5517,                          // SetTriggerThreshold
     25013, 5013, 13, 0, 1, kInt,      5518,                          // SetKeysInBackground
+    25014, 5014, 14, 0, 1, kFileName, 5519,                          // LoadPadLayouts
+    25015, 5015, 15, 0, 1, kInt,      5520,                          // UseStandardLayout
 };
 
 constexpr std::int16_t kExpressionInfos[] = {
@@ -61,6 +63,8 @@ constexpr std::int16_t kExpressionInfos[] = {
     27012, 7012, 12, 0,             1, kExprInt, 7508,                  // getTrigger
     27013, 7013, 13, 0,             0,                                  // getPOV
     27014, 7014, 14, 0,             0,                                  // getPadState
+    27015, 7015, 15, kStringResult, 1, kExprInt, 7509,                  // getButtonName$
+    27016, 7016, 16, 0,             0,                                  // getPadType
 };
 // clang-format on
 

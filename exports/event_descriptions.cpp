@@ -44,6 +44,8 @@ const char* const kActionDescriptions[kActionCount] = {
     "Sets the value an XInput trigger must exceed to count as pressed (0 to 254; 30 at first).",
     ("1: keys go out whatever window is in front; 0 (at first): only while the game is in front, and held keys are "
      "released when it is not."),
+    "Adds the layout rows of a text file to the table all objects share; raises LoadFailed when it cannot be opened.",
+    "1: a pad that is not XInput but has a layout row gives its buttons in the XInput pad's order; 0 (at first): not.",
 };
 
 const char* const kExpressionDescriptions[kExpressionCount] = {
@@ -63,6 +65,8 @@ const char* const kExpressionDescriptions[kExpressionCount] = {
     "A trigger of the bound XInput pad (0 left, 1 right) as last read, 0 to 255, or -1.",
     "The hat of the bound pad's latest read in hundredths of a degree, or -1 when centred.",
     "The 16 pad bits the object's keys follow (directions, then buttons).",
+    "The label on the control that presses a pad bit (0 to 15) of the bound pad under the present layout, as text.",
+    "-1 no pad bound or in error, 0 a pad without a layout row, 1 XInput, 2 PlayStation, 3 another pad with a row.",
 };
 
 }  // namespace

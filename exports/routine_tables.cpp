@@ -24,18 +24,15 @@ ActionRoutine const kActionRoutines[kActionCount + 1] = {
     SetDeadZone,
     SetTriggerThreshold,
     SetKeysInBackground,
+    LoadPadLayouts,
+    UseStandardLayout,
     nullptr,
 };
 
 ExpressionRoutine const kExpressionRoutines[kExpressionCount + 1] = {
-    getDeviceName,    getAnyPadID,
-    getInputKeyCode,  getInputPadButtonNumber,
-    getVantorSetting, getCFControlKey,
-    IsXInput,         getPadID,
-    IsError,          getVirtualButtonSetting,
-    getVirtualToReal, getAxis,
-    getTrigger,       getPOV,
-    getPadState,      nullptr,
+    getDeviceName, getAnyPadID, getInputKeyCode, getInputPadButtonNumber, getVantorSetting, getCFControlKey,
+    IsXInput,      getPadID,    IsError,         getVirtualButtonSetting, getVirtualToReal, getAxis,
+    getTrigger,    getPOV,      getPadState,     getButtonName,           getPadType,       nullptr,
 };
 
 }  // namespace zandrel

@@ -6,8 +6,8 @@
 namespace zandrel {
 
 constexpr int kConditionCount = 8;
-constexpr int kActionCount = 14;
-constexpr int kExpressionCount = 15;
+constexpr int kActionCount = 16;
+constexpr int kExpressionCount = 17;
 
 extern ConditionRoutine const kConditionRoutines[kConditionCount + 1];
 extern ActionRoutine const kActionRoutines[kActionCount + 1];

@@ -1,5 +1,6 @@
 #include "input/pad_state.h"
 
+#include "input/pad_layouts.h"
 #include "input/xinput_devices.h"
 
 namespace zandrel {
@@ -14,22 +15,22 @@ constexpr PadState kHatDirections[8] = {
 
 }  // namespace
 
-PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
-                       std::int32_t deadZone)
+PadState StickAndHatBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
+                         std::int32_t deadZone)
 {
     const std::int32_t dx = CentredAxis(reading.xpos, centerX);
     const std::int32_t dy = CentredAxis(reading.ypos, centerY);
     PadState bits = 0;
-    if (dx <= -deadZone || (reading.buttons & DirectionButton(PadInput::kLeft)) != 0) {
+    if (dx <= -deadZone) {
         bits |= kPadLeft;
     }
-    if (dx >= deadZone || (reading.buttons & DirectionButton(PadInput::kRight)) != 0) {
+    if (dx >= deadZone) {
         bits |= kPadRight;
     }
-    if (dy <= -deadZone || (reading.buttons & DirectionButton(PadInput::kUp)) != 0) {
+    if (dy <= -deadZone) {
         bits |= kPadUp;
     }
-    if (dy >= deadZone || (reading.buttons & DirectionButton(PadInput::kDown)) != 0) {
+    if (dy >= deadZone) {
         bits |= kPadDown;
     }
     const std::uint32_t octant = reading.pov / kHatStep;
@@ -65,8 +66,19 @@ bool ReadPadState(std::uint32_t joystickId, const PadTuning& tuning, PadState* s
     if (platform::ReadJoystick(joystickId, &reading) != 0) {
         return false;
     }
-    const PadState directions = DirectionBits(reading, tuning.centerX, tuning.centerY, tuning.deadZone);
-    *state = ComposePad(directions, reading.buttons, LookUpXInput(joystickId).position, tuning.triggerThreshold);
+    const XInputLookup lookup = LookUpXInput(joystickId);
+    const PadLayoutTable& table = ThePadLayoutTable();
+    std::int32_t row = -1;
+    if (tuning.standardLayout && lookup.position < 0) {
+        platform::JoyIds ids = lookup.ids;
+        if (lookup.idsRead || platform::ReadJoystickIds(joystickId, &ids) == 0) {
+            row = FindPadLayout(table, ids.vendor, ids.product);
+        }
+    }
+    const PadState stickAndHat = StickAndHatBits(reading, tuning.centerX, tuning.centerY, tuning.deadZone);
+    *state = row >= 0 ? ComposeWithLayout(stickAndHat, reading.buttons, table.rows[row])
+                      : ComposePad(static_cast<PadState>(stickAndHat | DirectionButtonBits(reading.buttons)),
+                                   reading.buttons, lookup.position, tuning.triggerThreshold);
     return true;
 }
 

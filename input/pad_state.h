@@ -93,10 +93,29 @@ static_assert(kDeadZone == 13106, "default dead zone");
 constexpr std::int32_t kHighestTriggerThreshold = 254;
 constexpr std::int32_t kTriggerThreshold = 30;
 
-// Bits 0..3 from the stick (around the object's calibrated centre), joystick
-// buttons 13..16 and the hat.
-PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
-                       std::int32_t deadZone = kDeadZone);
+// Bits 0..3 from the stick (around the object's calibrated centre) and the hat.
+PadState StickAndHatBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
+                         std::int32_t deadZone = kDeadZone);
+
+// Bits 0..3 from joystick buttons 13..16.
+constexpr PadState DirectionButtonBits(std::uint32_t buttons)
+{
+    constexpr std::uint32_t kUpButton = DirectionButton(PadInput::kUp);
+    constexpr std::uint32_t kDownButton = DirectionButton(PadInput::kDown);
+    constexpr std::uint32_t kLeftButton = DirectionButton(PadInput::kLeft);
+    constexpr std::uint32_t kRightButton = DirectionButton(PadInput::kRight);
+    return static_cast<PadState>(
+        ((buttons & kUpButton) != 0 ? kPadUp : 0) | ((buttons & kDownButton) != 0 ? kPadDown : 0) |
+        ((buttons & kLeftButton) != 0 ? kPadLeft : 0) | ((buttons & kRightButton) != 0 ? kPadRight : 0));
+}
+
+// Bits 0..3 from the stick, the hat and joystick buttons 13..16.
+inline PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
+                              std::int32_t deadZone = kDeadZone)
+{
+    return static_cast<PadState>(StickAndHatBits(reading, centerX, centerY, deadZone) |
+                                 DirectionButtonBits(reading.buttons));
+}
 
 // A stick axis as the direction bits see it: raw - calibration offset - 32000,
 // in wrapping 32-bit arithmetic (a loaded offset may be anything).
@@ -227,10 +246,12 @@ struct PadTuning {
     std::int32_t centerY;
     std::int32_t deadZone;
     std::int32_t triggerThreshold;
+    bool standardLayout;  // a plain pad with a layout row decodes through it
 };
 
 // Full PadState of joystick `joystickId` for an expression (no caching): reads the
-// stick with the given tuning, looks the pad up afresh, composes. False when the
+// stick with the given tuning, looks the pad (and, with the standard layout, its
+// row) up afresh, composes. False when the
 // joystick read fails.
 bool ReadPadState(std::uint32_t joystickId, const PadTuning& tuning, PadState* state);
 

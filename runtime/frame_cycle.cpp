@@ -43,8 +43,7 @@ void ProbePad(RunObject& object)
     }
     // The ids first, so the game's answer to the event can name the pad.
     const bool idsUnknown = object.vid == 0 && object.pid == 0;
-    object.vid = ids.vendor;
-    object.pid = ids.product;
+    NoteBoundPadIds(object, ids);
     // An answer that bound the object again leaves a whole binding: nothing more to do.
     if (Reconnected(object) || !idsUnknown) {
         return;
@@ -73,15 +72,22 @@ bool ReadBoundPad(RunObject& object, PadState* state)
     object.axes[kAxisU] = reading.upos;
     object.axes[kAxisV] = reading.vpos;
     object.pov = reading.pov;
-    const PadState directions = DirectionBits(reading, object.centerX, object.centerY, object.deadZone);
     if (object.xinputIndex == kXInputUnresolved && TheXInputDeviceList().count > 0) {
         const XInputLookup lookup = LookUpXInput(padId);
         if (lookup.idsRead) {
-            object.vid = lookup.ids.vendor;
-            object.pid = lookup.ids.product;
+            NoteBoundPadIds(object, lookup.ids);
             object.xinputIndex = lookup.position >= 0 ? lookup.position : kNotXInput;
         }
     }
+    const PadState stickAndHat = StickAndHatBits(reading, object.centerX, object.centerY, object.deadZone);
+    const PadLayout* layout = object.standardLayout != 0 && object.xinputIndex < 0 ? BoundPadLayout(object) : nullptr;
+    if (layout != nullptr) {
+        *state = ComposeWithLayout(stickAndHat, reading.buttons, *layout);
+        object.triggers[0] = -1;
+        object.triggers[1] = -1;
+        return true;
+    }
+    const auto directions = static_cast<PadState>(stickAndHat | DirectionButtonBits(reading.buttons));
     SeenTriggers seen{};
     *state = ComposePad(directions, reading.buttons, object.xinputIndex, object.triggerThreshold, &seen);
     object.triggers[0] = seen.left;

@@ -42,6 +42,40 @@ bool RaiseWatchingBinding(RunObject& object, std::int32_t code)
     return object.bindings != before;
 }
 
+void NoteBoundPadIds(RunObject& object, platform::JoyIds ids)
+{
+    const PadLayoutTable& table = ThePadLayoutTable();
+    object.vid = ids.vendor;
+    object.pid = ids.product;
+    object.padIdsRead = 1;
+    object.padLayout = static_cast<std::int16_t>(FindPadLayout(table, ids.vendor, ids.product));
+    object.padLayoutGeneration = table.generation;
+}
+
+void ForgetBoundPadIds(RunObject& object)
+{
+    object.padIdsRead = 0;
+    object.padLayout = -1;
+    object.padLayoutGeneration = ThePadLayoutTable().generation;
+}
+
+const PadLayout* BoundPadLayout(RunObject& object)
+{
+    const PadLayoutTable& table = ThePadLayoutTable();
+    if (object.padLayoutGeneration != table.generation) {
+        object.padLayout =
+            static_cast<std::int16_t>(object.padIdsRead != 0 ? FindPadLayout(table, object.vid, object.pid) : -1);
+        object.padLayoutGeneration = table.generation;
+    }
+    const std::int32_t row = object.padLayout;
+    return row >= 0 && row < table.count ? &table.rows[row] : nullptr;
+}
+
+PadType BoundPadType(RunObject& object)
+{
+    return PadTypeOf(object.padId >= 0 && object.padError == 0, object.xinputIndex >= 0, BoundPadLayout(object));
+}
+
 }  // namespace zandrel
 
 std::int32_t ZANDREL_CALL GetRunObjectDataSize(void*, void*)
@@ -80,6 +114,8 @@ std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
     object->keysInBackground = 0;
     object->rumbleIndex = zandrel::kNoRumble;
     object->bindings = 0;
+    object->standardLayout = 0;
+    zandrel::ForgetBoundPadIds(*object);
     if (object->header.controlKeys != nullptr) {
         const zandrel::HostControlKeys& hostKeys = *object->header.controlKeys;
         for (int i = 0; i < zandrel::kControlsPerPlayer; ++i) {

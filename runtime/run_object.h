@@ -1,4 +1,4 @@
-// The per-object record the host allocates (GetRunObjectDataSize: 968 bytes) and hands
+// The per-object record the host allocates (GetRunObjectDataSize: 976 bytes) and hands
 // to every runtime entry. The first 912 bytes are the 1.0 record, unchanged.
 #pragma once
 
@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "host/host_interface.h"
+#include "input/pad_layouts.h"
+#include "input/pad_names.h"
 #include "input/pad_state.h"
 
 namespace zandrel {
@@ -48,14 +50,18 @@ struct RunObject {
     std::uint32_t pov;
     std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
     // Added in 1.2.
-    std::int32_t keysInBackground;  // 1: keys whatever window is in front; 0: only while the game is
-    std::int16_t rumbleIndex;       // XInput index last set to a non-zero speed, kNoRumble = none
-    std::uint16_t bindings;         // counts bindings (wrapping), so an event's caller sees a new one
+    std::int32_t keysInBackground;      // 1: keys whatever window is in front; 0: only while the game is
+    std::int16_t rumbleIndex;           // XInput index last set to a non-zero speed, kNoRumble = none
+    std::uint16_t bindings;             // counts bindings (wrapping), so an event's caller sees a new one
+    std::uint8_t standardLayout;        // 1: a plain pad with a layout row decodes through it
+    std::uint8_t padIdsRead;            // 1 while vid and pid are the bound pad's, read from it
+    std::int16_t padLayout;             // the shared table's row for vid and pid, -1 = none
+    std::uint32_t padLayoutGeneration;  // the table's generation padLayout was found in
 };
 
 constexpr std::int16_t kNoRumble = -1;
 
-static_assert(sizeof(RunObject) == 968, "RunObject size");
+static_assert(sizeof(RunObject) == 976, "RunObject size");
 static_assert(offsetof(RunObject, player) == 304, "player");
 static_assert(offsetof(RunObject, padId) == 308, "padId");
 static_assert(offsetof(RunObject, xinputIndex) == 312, "xinputIndex");
@@ -81,6 +87,10 @@ static_assert(offsetof(RunObject, triggers) == 956, "triggers");
 static_assert(offsetof(RunObject, keysInBackground) == 960, "keysInBackground");
 static_assert(offsetof(RunObject, rumbleIndex) == 964, "rumbleIndex");
 static_assert(offsetof(RunObject, bindings) == 966, "bindings");
+static_assert(offsetof(RunObject, standardLayout) == 968, "standardLayout");
+static_assert(offsetof(RunObject, padIdsRead) == 969, "padIdsRead");
+static_assert(offsetof(RunObject, padLayout) == 970, "padLayout");
+static_assert(offsetof(RunObject, padLayoutGeneration) == 972, "padLayoutGeneration");
 
 // The two tuning values; false (and nothing changed) for a value outside its range.
 inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
@@ -109,6 +119,17 @@ inline void ForgetPadReading(RunObject& object)
     object.triggers[0] = -1;
     object.triggers[1] = -1;
 }
+
+// The bound pad's ids were read from it: they are kept and its layout row is found.
+void NoteBoundPadIds(RunObject& object, platform::JoyIds ids);
+
+// A new binding whose ids could not be read: no row until they are.
+void ForgetBoundPadIds(RunObject& object);
+
+// The bound pad's layout row, or null. Searched again only after the table changed.
+const PadLayout* BoundPadLayout(RunObject& object);
+
+PadType BoundPadType(RunObject& object);
 
 // Key code of real pad bit `bit` through virtualMap and keyMap; false when the bit
 // is switched off or its entry lies outside 0..15 (a loaded file may hold any byte).

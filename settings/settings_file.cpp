@@ -14,7 +14,6 @@ namespace zandrel {
 
 namespace {
 
-constexpr std::int32_t kLoadFailedCode = 4;
 constexpr std::int32_t kSaveFailedCode = 7;
 // A save is written here first and put in place of the target once it is complete.
 constexpr char16_t kTemporarySuffix[] = u".zandrel-tmp";
@@ -76,11 +75,6 @@ OwnedName TemporaryName(const char16_t* name)
         std::memcpy(out.get() + length, kTemporarySuffix, sizeof kTemporarySuffix);
     }
     return out;
-}
-
-const char16_t* FileNameParameter(RunObject& object)
-{
-    return reinterpret_cast<const char16_t*>(NextActionParameter(object));
 }
 
 }  // namespace
@@ -174,7 +168,7 @@ bool WriteSettingsFile(const RunObject& object, const char16_t* name)
 
 std::int32_t ZANDREL_CALL SaveSetting(RunObject* object, std::int32_t, std::int32_t)
 {
-    if (object != nullptr && !WriteSettingsFile(*object, FileNameParameter(*object))) {
+    if (object != nullptr && !WriteSettingsFile(*object, NextActionFileName(*object))) {
         RaiseCondition(*object, kSaveFailedCode);
     }
     return 0;
@@ -185,10 +179,8 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     if (object == nullptr) {
         return 0;
     }
-    const char16_t* name = FileNameParameter(*object);
-    std::FILE* file = name != nullptr ? platform::OpenSettingsFile(name, "rb") : nullptr;
+    std::FILE* file = OpenActionFileToRead(*object);
     if (file == nullptr) {
-        RaiseCondition(*object, kLoadFailedCode);
         return 0;
     }
     BeginBinding(*object);
@@ -202,12 +194,12 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     const bool idsRead = ReadBoundPadIds(object->padId, &ids);
     object->xinputIndex = kXInputUnresolved;
     if (idsRead) {
-        object->vid = ids.vendor;
-        object->pid = ids.product;
+        NoteBoundPadIds(*object, ids);
         RescanXInputDevices();
     } else {
         object->vid = 0;
         object->pid = 0;
+        ForgetBoundPadIds(*object);
     }
     return 0;
 }

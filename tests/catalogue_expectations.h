@@ -37,6 +37,8 @@ constexpr MenuItem kActionMenu[] = {
     {25012, u"SetTriggerThreshold"},
     {0, nullptr},
     {25013, u"SetKeysInBackground"},
+    {25014, u"LoadPadLayouts"},
+    {25015, u"UseStandardLayout"},
     {0, nullptr},
 };
 
@@ -80,6 +82,9 @@ constexpr MenuItem kExpressionMenu[] = {
     {27013, u"getPOV"},
     {27014, u"getPadState"},
     {0, nullptr},
+    {27015, u"getButtonName"},
+    {27016, u"getPadType"},
+    {0, nullptr},
 };
 
 // Code from menu id: each kind's own ids give id - base; foreign ids and separators -1.
@@ -91,8 +96,8 @@ struct CodeCase {
 constexpr CodeCase kForeignIds[] = {
     {Kind::kCondition, 25003, -1},  {Kind::kCondition, 0, -1},       {Kind::kCondition, 26008, -1},
     {Kind::kAction, 26000, -1},     {Kind::kAction, 27000, -1},      {Kind::kAction, 24999, -1},
-    {Kind::kAction, 25014, -1},     {Kind::kExpression, 0, -1},      {Kind::kExpression, 25003, -1},
-    {Kind::kExpression, 27015, -1}, {Kind::kExpression, 0xFFFF, -1},
+    {Kind::kAction, 25016, -1},     {Kind::kExpression, 0, -1},      {Kind::kExpression, 25003, -1},
+    {Kind::kExpression, 27017, -1}, {Kind::kExpression, 0xFFFF, -1},
 };
 
 // Whole info blocks, from the code field on; -1 ends the list.
@@ -115,6 +120,8 @@ constexpr InfoCase kInfos[] = {
     {Kind::kAction, 11, {11, 0, 1, 22, 5516, -1}},
     {Kind::kAction, 12, {12, 0, 1, 22, 5517, -1}},
     {Kind::kAction, 13, {13, 0, 1, 22, 5518, -1}},
+    {Kind::kAction, 14, {14, 0, 1, 45, 5519, -1}},
+    {Kind::kAction, 15, {15, 0, 1, 22, 5520, -1}},
     {Kind::kCondition, 7, {7, 0, 0, -1}},
     {Kind::kExpression, 0, {0, 1, 1, 1, 0, -1}},
     {Kind::kExpression, 5, {5, 0, 2, 1, 1, 7502, 7503, -1}},
@@ -124,9 +131,11 @@ constexpr InfoCase kInfos[] = {
     {Kind::kExpression, 12, {12, 0, 1, 1, 7508, -1}},
     {Kind::kExpression, 13, {13, 0, 0, -1}},
     {Kind::kExpression, 14, {14, 0, 0, -1}},
+    {Kind::kExpression, 15, {15, 1, 1, 1, 7509, -1}},
+    {Kind::kExpression, 16, {16, 0, 0, -1}},
 };
 // Codes outside each kind's table.
-constexpr std::int16_t kForeignCodes[] = {-1, -32768, 15, 100, 32767};
+constexpr std::int16_t kForeignCodes[] = {-1, -32768, 17, 100, 32767};
 
 enum class Text {
     kConditionString,
@@ -176,14 +185,21 @@ constexpr TextCase kTexts[] = {
     {Text::kActionTitle, 12, 0, u"trigger threshold (0~254, default 30)"},
     {Text::kActionString, 13, 0, u"SetKeysInBackground ( on=%0 )"},
     {Text::kActionTitle, 13, 0, u"on (0: keys only while the game is in front, 1: always)"},
-    {Text::kActionTitle, 14, 0, nullptr},
+    {Text::kActionString, 14, 0, u"LoadPadLayouts ( file=%0 )"},
+    {Text::kActionTitle, 14, 0, u"layouts file"},
+    {Text::kActionTitle, 15, 0, u"on (0: the pad's own order, 1: standard layout)"},
+    {Text::kActionTitle, 16, 0, nullptr},
+    {Text::kExpressionString, 15, 0, u"getButtonName$("},
+    {Text::kExpressionString, 16, 0, u"getPadType("},
+    {Text::kExpressionTitle, 15, 0, u"pad_bit_0_15"},
+    {Text::kExpressionTitle, 16, 0, u"getPadType"},
     {Text::kExpressionTitle, 0, 0, u"getDeviceName"},  // title id 0: the menu text
     {Text::kExpressionTitle, 5, 0, u"PlayerId_0_3"},
     {Text::kExpressionTitle, 1, 0, u"getAnyPadID"},  // no parameters: the menu text too
     {Text::kExpressionTitle, 8, 0, u"IsError"},
     {Text::kExpressionTitle, 11, 0, u"axis_0_5 (0:X 1:Y 2:Z 3:R 4:U 5:V)"},
     {Text::kExpressionTitle, 13, 0, u"getPOV"},
-    {Text::kExpressionTitle, 15, 0, nullptr},
+    {Text::kExpressionTitle, 17, 0, nullptr},
     {Text::kExpressionParam, 12, 0, u"side_0_1 (0:left 1:right)"},
     {Text::kConditionTitle, 5, 0, u""},
     {Text::kExpressionParam, 0, 0, u""},
@@ -283,8 +299,8 @@ struct KindMenu {
 };
 constexpr KindMenu kMenus[] = {
     {Kind::kCondition, kConditionMenu, 14, 26000},
-    {Kind::kAction, kActionMenu, 21, 25000},
-    {Kind::kExpression, kExpressionMenu, 22, 27000},
+    {Kind::kAction, kActionMenu, 23, 25000},
+    {Kind::kExpression, kExpressionMenu, 25, 27000},
 };
 
 }  // namespace catalogue_expectations

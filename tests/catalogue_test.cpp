@@ -137,9 +137,9 @@ TEST(EventInfos, TitleIdsNumberedAsTheEditorExpects)
         std::vector<int> ids;
     } cases[] = {
         {EventKind::kCondition, {6501, 6502, 6503, 6504}},
-        {EventKind::kAction,
-         {5501, 5502, 5503, 5504, 5505, 5506, 5507, 5508, 5509, 5510, 5511, 5512, 5513, 5514, 5515, 5516, 5517, 5518}},
-        {EventKind::kExpression, {0, 7500, 7501, 7502, 7503, 7505, 7506, 7507, 7508}},
+        {EventKind::kAction, {5501, 5502, 5503, 5504, 5505, 5506, 5507, 5508, 5509, 5510,
+                              5511, 5512, 5513, 5514, 5515, 5516, 5517, 5518, 5519, 5520}},
+        {EventKind::kExpression, {0, 7500, 7501, 7502, 7503, 7505, 7506, 7507, 7508, 7509}},
     };
     for (const auto& c : cases) {
         const EventTable& table = CatalogueTable(c.kind);

@@ -57,8 +57,8 @@ TEST(GetRunObjectInfos, FillsTablesCountsAndIdentityLeavingOtherBytes)
     EXPECT_EQ(info->actions, kActionRoutines);
     EXPECT_EQ(info->expressions, kExpressionRoutines);
     EXPECT_EQ(info->conditionCount, 8);
-    EXPECT_EQ(info->actionCount, 14);
-    EXPECT_EQ(info->expressionCount, 15);
+    EXPECT_EQ(info->actionCount, 16);
+    EXPECT_EQ(info->expressionCount, 17);
     EXPECT_EQ(info->editDataSize, 20);
     EXPECT_EQ(info->hostValue20, 0);
     EXPECT_EQ(info->hostValue24, 100);

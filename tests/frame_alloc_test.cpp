@@ -56,5 +56,24 @@ TEST(FrameAllocations, SteadyFramesAllocateNothing)
     EXPECT_GT(host.world().LogTotal(), 1000u);  // keys really were sent
 }
 
+TEST(FrameAllocations, FramesThroughALayoutRowAllocateNothing)
+{
+    testing::TestHost host;
+    host.world().joysticks[0] = sim::Joystick{true, 0x054C, 0x05C4, 32767, 32767, 65535, 0};
+    RunObject* object = host.Create();
+    object->padId = 0;
+    NoteBoundPadIds(*object, platform::JoyIds{0x054C, 0x05C4});
+    object->standardLayout = 1;
+
+    const long before = g_allocations.load();
+    for (std::uint32_t frame = 0; frame < 1000; ++frame) {
+        host.world().joysticks[0].buttons = frame & 0x3FFF;
+        host.world().joysticks[0].pov = (frame & 4) != 0 ? 9000 : 65535;
+        HandleRunObject(object);
+    }
+    EXPECT_EQ(g_allocations.load() - before, 0);
+    EXPECT_GT(host.world().LogTotal(), 1000u);
+}
+
 }  // namespace
 }  // namespace zandrel

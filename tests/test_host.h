@@ -1,5 +1,5 @@
 // A minimal host for unit tests: services, control keys and objects, over a fresh
-// simulated world and an empty XInput device list.
+// simulated world, an empty XInput device list and only the built-in layout rows.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +13,7 @@
 #include "exports/routine_tables.h"
 #include "host/exports.h"
 #include "host/host_interface.h"
+#include "input/pad_layouts.h"
 #include "input/xinput_devices.h"
 #include "platform/sim_world.h"
 #include "runtime/run_object.h"
@@ -28,6 +29,7 @@ public:
         current_ = this;
         sim::TheWorld().Reset();
         TheXInputDeviceList() = XInputDeviceList{0, {0, 0, 0, 0}};
+        ResetPadLayouts(ThePadLayoutTable());
         services_.GenerateEvent = &GenerateEvent;
         services_.NextActionParameter = &NextActionParameter;
         services_.FirstExpressionParameter = &FirstExpressionParameter;

@@ -1,12 +1,16 @@
 // Draws docs/pad.svg, the guide's picture of the 16 pad bits, from the decoder's
-// tables in input/pad_state.h: an XInput pad with each control marked with the bit it
-// presses, and a table of what presses each bit on a plain and on an XInput pad.
+// tables in input/pad_state.h and the built-in layout rows of input/pad_layouts.h: an
+// XInput pad with each control marked with the bit it presses, and a table of what
+// presses each bit on a plain pad, on an XInput pad and on a PlayStation pad with the
+// standard layout.
 //
 //   make_pad_picture FILE           write the picture to FILE
 //   make_pad_picture --check FILE   exit 1 when FILE differs from what would be written
 #include <sstream>
 #include <string>
 
+#include "input/pad_layouts.h"
+#include "input/pad_names.h"
 #include "input/pad_state.h"
 #include "tools/generated_file.h"
 
@@ -92,6 +96,35 @@ std::string XInputMeaning(const PadBitSource& source)
     }
 }
 
+std::string PlayStationName(const zandrel::PadLayout& row, int bit)
+{
+    char16_t name[zandrel::kPadBitNameRoom];
+    zandrel::PadBitName(zandrel::PadType::kPlayStation, &row, true, bit, name);
+    std::string text;
+    for (const char16_t* c = name; *c != 0; ++c) {
+        text.push_back(static_cast<char>(*c));
+    }
+    return text;
+}
+
+// A DualShock 4 through its built-in row (the four PlayStation rows are alike), and
+// what a DualSense calls the same button.
+std::string PlayStationMeaning(int bit)
+{
+    const zandrel::PadLayout& row = zandrel::kBuiltInPadLayoutRows[0];
+    const int button = row.buttons[bit];
+    if (bit < 4) {
+        const std::string direction = DirectionName(zandrel::kPlainPadBits[bit].input);
+        return direction + ": stick or hat" + (button != 0 ? " or button " + std::to_string(button) : "");
+    }
+    if (button == 0) {
+        return "none";
+    }
+    const std::string name = PlayStationName(row, bit);
+    const std::string dualSense = PlayStationName(zandrel::kBuiltInPadLayoutRows[2], bit);
+    return name + (dualSense != name ? " or " + dualSense : "") + " (button " + std::to_string(button) + ")";
+}
+
 // Colours: a direction, a bit both kinds of pad press alike, a bit they press differently.
 constexpr const char* kDirectionColour = "#2f6db5";
 constexpr const char* kAlikeColour = "#2b8a57";
@@ -118,7 +151,11 @@ struct Spot {
     int labelX, labelY;  // the printed label, relative to the centre
 };
 
-constexpr int kPadX = 450;  // the pad's middle
+constexpr int kPadX = 450;  // the pad's middle, in the drawing's own coordinates
+// The drawing sits in the middle of a picture wide enough for three table columns.
+constexpr int kPictureWidth = 1200;
+constexpr int kShift = kPictureWidth / 2 - kPadX;
+constexpr int kMiddle = kPictureWidth / 2;
 constexpr Spot kSpots[] = {
     {PadInput::kUp, 0, Shape::kArm, 375, 262, 0, 0},
     {PadInput::kDown, 0, Shape::kArm, 375, 322, 0, 0},
@@ -241,12 +278,12 @@ void DrawLegend(Svg& svg, int y)
     } entries[] = {
         {kDirectionColour, "a direction", 130},
         {kAlikeColour, "the same button on both kinds of pad", 290},
-        {kDifferentColour, "not the same: see both columns", 610},
+        {kDifferentColour, "not the same on a plain and an XInput pad", 610},
     };
     for (const auto& entry : entries) {
-        svg.out << "  <circle cx=\"" << entry.x << "\" cy=\"" << y - 5 << "\" r=\"8\" fill=\"" << entry.colour
+        svg.out << "  <circle cx=\"" << entry.x + kShift << "\" cy=\"" << y - 5 << "\" r=\"8\" fill=\"" << entry.colour
                 << "\"/>\n";
-        svg.Text(entry.x + 14, y, entry.text, "small");
+        svg.Text(entry.x + kShift + 14, y, entry.text, "small");
     }
 }
 
@@ -254,14 +291,16 @@ void DrawTable(Svg& svg, int top)
 {
     constexpr int kRow = 28;
     constexpr int kLeft = 40;
-    constexpr int kWidth = 820;
-    constexpr int kPlainColumn = 110;
-    constexpr int kXInputColumn = 440;
+    constexpr int kWidth = kPictureWidth - 2 * kLeft;
+    constexpr int kPlainColumn = 80;
+    constexpr int kXInputColumn = 350;
+    constexpr int kPlayStationColumn = 750;
     svg.out << "  <rect x=\"" << kLeft << "\" y=\"" << top << "\" width=\"" << kWidth << "\" height=\"" << kRow
             << "\" fill=\"#343a40\"/>\n";
     svg.Text(kLeft + 34, top + 19, "bit", "head");
     svg.Text(kLeft + kPlainColumn, top + 19, "plain pad (joystick buttons)", "headl");
     svg.Text(kLeft + kXInputColumn, top + 19, "XInput pad", "headl");
+    svg.Text(kLeft + kPlayStationColumn, top + 19, "PlayStation pad, standard layout", "headl");
     for (int bit = 0; bit < zandrel::kPadBitCount; ++bit) {
         const int y = top + kRow * (bit + 1);
         if (bit % 2 == 1) {
@@ -272,6 +311,7 @@ void DrawTable(Svg& svg, int top)
         svg.Text(kLeft + kPlainColumn, y + 19, PlainMeaning(zandrel::kPlainPadBits[bit]), "cell");
         svg.Text(kLeft + kXInputColumn, y + 19, XInputMeaning(zandrel::kXInputPadBits[bit]),
                  BitColour(bit) == kDifferentColour ? "cellhot" : "cell");
+        svg.Text(kLeft + kPlayStationColumn, y + 19, PlayStationMeaning(bit), "cell");
     }
     const int bottom = top + kRow * (zandrel::kPadBitCount + 1);
     svg.out << "  <rect x=\"" << kLeft << "\" y=\"" << top << "\" width=\"" << kWidth << "\" height=\"" << bottom - top
@@ -281,13 +321,15 @@ void DrawTable(Svg& svg, int top)
 std::string Picture()
 {
     constexpr int kTableTop = 596;
-    constexpr int kHeight = kTableTop + 28 * 17 + 48;
+    constexpr int kHeight = kTableTop + 28 * 17 + 66;
     Svg svg;
     svg.out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<!-- Generated by tools/pad_picture.cpp from the pad-bit tables of input/pad_state.h.\n"
+               "<!-- Generated by tools/pad_picture.cpp from the pad-bit tables of input/pad_state.h\n"
+               "     and the built-in layout rows of input/pad_layouts.h.\n"
                "     Do not edit: build the target pad_picture of the native build instead. -->\n"
-            << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"900\" height=\"" << kHeight << "\" viewBox=\"0 0 900 "
-            << kHeight << "\" font-family=\"DejaVu Sans, Verdana, Arial, sans-serif\">\n"
+            << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kPictureWidth << "\" height=\"" << kHeight
+            << "\" viewBox=\"0 0 " << kPictureWidth << " " << kHeight
+            << "\" font-family=\"DejaVu Sans, Verdana, Arial, sans-serif\">\n"
             << "  <style>\n"
                "    text { text-anchor: middle; fill: #212529; }\n"
                "    .title { font-size: 24px; font-weight: bold; }\n"
@@ -308,12 +350,12 @@ std::string Picture()
                "    .well { fill: #ced4da; stroke: #868e96; stroke-width: 2; }\n"
                "    .idle { fill: #ced4da; stroke: #868e96; stroke-width: 2; }\n"
                "  </style>\n"
-               "  <rect width=\"900\" height=\""
-            << kHeight << "\" fill=\"#ffffff\"/>\n";
-    svg.Text(kPadX, 36, "The 16 pad bits", "title");
-    svg.Text(kPadX, 60, "Each frame the bound pad is read into 16 bits; bit N presses button slot N", "sub");
-    svg.Text(kPadX, 78, "(unless SetVirtualButton routes it to another slot), and the slot's key is sent.", "sub");
-    svg.out << "  <g transform=\"translate(0 60)\">\n";
+               "  <rect width=\""
+            << kPictureWidth << "\" height=\"" << kHeight << "\" fill=\"#ffffff\"/>\n";
+    svg.Text(kMiddle, 36, "The 16 pad bits", "title");
+    svg.Text(kMiddle, 60, "Each frame the bound pad is read into 16 bits; bit N presses button slot N", "sub");
+    svg.Text(kMiddle, 78, "(unless SetVirtualButton routes it to another slot), and the slot's key is sent.", "sub");
+    svg.out << "  <g transform=\"translate(" << kShift << " 60)\">\n";
     // Triggers and bumpers sit behind the body's top edge.
     for (int bit = 0; bit < zandrel::kPadBitCount; ++bit) {
         const Spot* spot = FindSpot(zandrel::kXInputPadBits[bit]);
@@ -329,13 +371,17 @@ std::string Picture()
         }
     }
     svg.out << "  </g>\n";
-    svg.Text(kPadX, 530, "An XInput pad: the D-pad and the left stick press bits 0 to 3; the right stick and the",
+    svg.Text(kMiddle, 530, "An XInput pad: the D-pad and the left stick press bits 0 to 3; the right stick and the",
              "sub");
-    svg.Text(kPadX, 548, "middle button press none. A plain pad has no fixed layout: its buttons count from 1.", "sub");
+    svg.Text(kMiddle, 548, "middle button press none. A plain pad has no fixed layout: its buttons count from 1.",
+             "sub");
     DrawLegend(svg, 580);
     DrawTable(svg, kTableTop);
-    svg.Text(kPadX, kHeight - 16,
+    svg.Text(kMiddle, kHeight - 34,
              "Joystick buttons 13 to 16 press the directions; a plain pad's buttons beyond 16 press no bit.", "sub");
+    svg.Text(kMiddle, kHeight - 16,
+             "With the standard layout (UseStandardLayout 1) a pad that has a layout row takes its bits from the row.",
+             "sub");
     svg.out << "</svg>\n";
     return svg.out.str();
 }

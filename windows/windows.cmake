@@ -5,7 +5,7 @@ enable_language(RC)
 add_library(zandrel_mfx SHARED windows/dll_main.cpp windows/zandrel.def resources/zandrel.rc)
 target_link_libraries(zandrel_mfx PRIVATE zandrel_core)
 set_target_properties(zandrel_mfx PROPERTIES OUTPUT_NAME zandrel PREFIX "" SUFFIX ".mfx")
-target_compile_options(zandrel_mfx PRIVATE -fno-exceptions -fno-rtti -g)
+target_compile_options(zandrel_mfx PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -g)
 # Users have no libstdc++, libgcc or winpthread DLL: link in the little of them it uses.
 target_link_options(zandrel_mfx PRIVATE -static -static-libgcc -static-libstdc++)
 set_property(SOURCE resources/zandrel.rc APPEND PROPERTY OBJECT_DEPENDS

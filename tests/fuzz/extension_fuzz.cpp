@@ -280,7 +280,7 @@ private:
             case OpKind::kExpression:
                 return Event(op);
             case OpKind::kFile:
-                WriteFile(v[0], op.texts[0], op.texts[1]);
+                WriteFile(v[0], op.texts[0], op.texts[1], v[1]);
                 return {};
             case OpKind::kJoystick:
                 world.joysticks[v[0] & 15] = sim::Joystick{true,
@@ -477,7 +477,9 @@ private:
         return text.Fault("display string of a code outside the table");
     }
 
-    void WriteFile(std::int32_t selector, const std::string& nameText, const std::string& contents)
+    // Repeated contents reach lines longer than a layout line may be, and many rows.
+    void WriteFile(std::int32_t selector, const std::string& nameText, const std::string& contents,
+                   std::int32_t repeats)
     {
         std::u16string name;
         std::string path;
@@ -485,7 +487,9 @@ private:
             return;
         }
         if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-            std::fwrite(contents.data(), 1, contents.size(), file);
+            for (std::int32_t i = 0; i <= repeats; ++i) {
+                std::fwrite(contents.data(), 1, contents.size(), file);
+            }
             std::fclose(file);
         }
     }
@@ -699,6 +703,10 @@ private:
         if (object.xinputIndex < kNotXInput || object.xinputIndex > kMaxXInputDevices - 1) {
             return which + "xinputIndex " + std::to_string(object.xinputIndex);
         }
+        if (object.standardLayout > 1 || object.padLayout < -1 || object.padLayout >= ThePadLayoutTable().count) {
+            return which + "standardLayout " + std::to_string(object.standardLayout) + ", padLayout " +
+                   std::to_string(object.padLayout);
+        }
         return {};
     }
 
@@ -720,6 +728,10 @@ private:
         if (count < 0 || count > kMaxXInputDevices) {
             return "XInput device list count " + std::to_string(count);
         }
+        const std::string layoutFault = CheckLayouts();
+        if (!layoutFault.empty()) {
+            return layoutFault;
+        }
         sim::World& world = host_.world();
         for (std::size_t i = 0; i < world.LogSize(); ++i) {
             const sim::Effect& effect = world.Log()[i];
@@ -734,6 +746,34 @@ private:
         world.ClearLog();
         if (resources::sim::LiveMenuCount() != 0) {
             return "menus left alive: " + std::to_string(resources::sim::LiveMenuCount());
+        }
+        return {};
+    }
+
+    // The shared table: the built-in rows first, loaded rows within their limit, one
+    // row per pair of ids, every button 1..32 and turned around rightly.
+    static std::string CheckLayouts()
+    {
+        const PadLayoutTable& table = ThePadLayoutTable();
+        if (table.count != kBuiltInPadLayouts + table.added || table.added < 0 || table.added > kMostAddedPadLayouts) {
+            return "layout table count " + std::to_string(table.count) + ", added " + std::to_string(table.added);
+        }
+        for (std::int32_t i = 0; i < table.count; ++i) {
+            const PadLayout& row = table.rows[i];
+            if (FindPadLayout(table, row.vendor, row.product) != i ||
+                (i < kBuiltInPadLayouts &&
+                 (row.vendor != kPlayStationVendor || row.product != kBuiltInPadLayoutRows[i].product))) {
+                return "layout row " + std::to_string(i) + " out of place";
+            }
+            for (int bit = 0; bit < kPadBitCount; ++bit) {
+                if (row.buttons[bit] > kJoystickButtons) {
+                    return "layout row " + std::to_string(i) + " button " + std::to_string(row.buttons[bit]);
+                }
+            }
+            const PadLayout turned = WithBitsOfButtons(row);
+            if (std::memcmp(turned.bitsOfButton, row.bitsOfButton, sizeof row.bitsOfButton) != 0) {
+                return "layout row " + std::to_string(i) + ": bits of buttons disagree with its buttons";
+            }
         }
         return {};
     }

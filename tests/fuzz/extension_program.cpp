@@ -28,7 +28,7 @@ const Schema kSchemas[static_cast<int>(OpKind::kCount)] = {
     {"condition", {{'b', "slot"}, {'c', "code"}, {'i', "param"}}},
     {"action", {{'b', "slot"}, {'c', "code"}, {'i', "p1"}, {'i', "p2"}, {'i', "p3"}, {'b', "name"}, {'t', "nametext"}}},
     {"expression", {{'b', "slot"}, {'c', "code"}, {'i', "p1"}, {'i', "p2"}, {'i', "p3"}, {'b', "flags"}}},
-    {"file", {{'b', "name"}, {'t', "nametext"}, {'t', "contents"}}},
+    {"file", {{'b', "name"}, {'t', "nametext"}, {'t', "contents"}, {'b', "repeats"}}},
     {"joystick",
      {{'b', "id"}, {'b', "flags"}, {'i', "vid"}, {'i', "pid"}, {'i', "x"}, {'i', "y"}, {'i', "pov"}, {'i', "buttons"}}},
     {"unplug", {{'b', "id"}}},

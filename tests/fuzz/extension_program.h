@@ -22,7 +22,7 @@ enum class OpKind : std::uint8_t {
     kCondition,   // slot, code, parameter
     kAction,      // slot, code, three integers, file name (selector, text)
     kExpression,  // slot, code, three integers, flags (1 = no string result buffer)
-    kFile,        // file name (selector, text), contents
+    kFile,        // file name (selector, text), contents, repeats (the contents written 1 + repeats times)
     kJoystick,    // id, flags (1 = capability query fails), vid, pid, x, y, pov, buttons
     kUnplug,      // id
     kXInput,      // index, answers, left trigger, right trigger

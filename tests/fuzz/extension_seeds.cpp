@@ -1,6 +1,6 @@
 // Writes the extension fuzzer's seed corpus: a few programs that retell host scripts
 // (the tour, the settings file, an XInput pad, a pad pulled out, the catalogue, device
-// names, every event once),
+// names, standard layouts, every event once),
 // so the fuzzer starts from sequences that reach deep into the extension.
 //
 //   zandrel_extension_seeds DIR          writes the seeds
@@ -217,6 +217,35 @@ std::vector<Op> DeviceNames()
             Expression(0, "getDeviceName", 0)};
 }
 
+// The layouts script: a DualShock 4 through its built-in row and a pad through a row
+// loaded from a file, with comments, a CR LF end, an axis item and a line too long.
+std::vector<Op> Layouts()
+{
+    const std::string rows =
+        "# pads\r\n030000004c050000c405000000000000,Swapped,a:b0,x:b1,\n"
+        "03000000d620000011a7000000000000,Pad,a:b2,lefttrigger:a4,dpup:b12,platform:Windows,\r\n";
+    const std::string longLine = std::string(200, 'x');
+    return {Joystick(0, 0x054C, 0x05C4, 0x1002),
+            Joystick(1, 0x20D6, 0xA711, 0x1004),
+            Create(0),
+            Create(1),
+            Action(0, "SetPlayerAndPadID", 0, 0),
+            Action(1, "SetPlayerAndPadID", 1, 1),
+            Action(0, "UseStandardLayout", 1),
+            Action(1, "UseStandardLayout", 1),
+            Frame(),
+            Expression(0, "getButtonName", 4),
+            {OpKind::kFile, {kFixedName + 8, 0}, {"", rows}},
+            {OpKind::kAction, {0, Code(OpKind::kAction, "LoadPadLayouts"), 0, 0, 0, kFixedName + 8}, {""}},
+            Frame(),
+            Expression(1, "getPadType"),
+            Expression(1, "getButtonName", 10),
+            {OpKind::kFile, {kFixedName + 12, 6}, {"", longLine}},
+            {OpKind::kAction, {1, Code(OpKind::kAction, "LoadPadLayouts"), 0, 0, 0, kFixedName + 12}, {""}},
+            Expression(1, "getInputPadButtonNumber", 1),
+            Frame(2)};
+}
+
 // Every routine of the tables once, on a bound object, as the event scripts do.
 std::vector<Op> EveryEvent()
 {
@@ -256,13 +285,10 @@ int main(int argc, char** argv)
     const struct {
         const char* name;
         std::vector<Op> ops;
-    } seeds[] = {{"tour", Tour()},
-                 {"settings", Settings()},
-                 {"xinput", XInputPad()},
-                 {"pulled_out", PulledOut()},
-                 {"catalogue", Catalogue()},
-                 {"device_names", DeviceNames()},
-                 {"every_event", EveryEvent()}};
+    } seeds[] = {{"tour", Tour()},           {"settings", Settings()},
+                 {"xinput", XInputPad()},    {"pulled_out", PulledOut()},
+                 {"catalogue", Catalogue()}, {"device_names", DeviceNames()},
+                 {"layouts", Layouts()},     {"every_event", EveryEvent()}};
     for (const auto& seed : seeds) {
         const std::vector<std::uint8_t> bytes = EncodeProgram(seed.ops);
         const std::string path = std::string(argv[1]) + "/seed-" + seed.name;

@@ -17,7 +17,7 @@ infos 9
 infos -1
 => = 0
 runinfo
-=> = conditions 8 actions 14 expressions 15 editdata 20 code QXRV
+=> = conditions 8 actions 16 expressions 17 editdata 20 code QXRV
 
 menu conditions
 => -
@@ -55,6 +55,8 @@ menu actions
 => 25012 SetTriggerThreshold
 => -
 => 25013 SetKeysInBackground
+=> 25014 LoadPadLayouts
+=> 25015 UseStandardLayout
 => -
 menu expressions
 => -
@@ -78,6 +80,9 @@ menu expressions
 => 27012 getTrigger
 => 27013 getPOV
 => 27014 getPadState
+=> -
+=> 27015 getButtonName
+=> 27016 getPadType
 => -
 
 # Menu ids lead to codes; another kind's ids, separators and unknown ids do not.
@@ -124,7 +129,7 @@ string conditions 2
 => = "%o: PressedButton(%0)"
 string expressions 0
 => = "getDeviceName$("
-string actions 14
+string actions 16
 => = unchanged
 
 # Parameter titles. A title id of 0 falls back to the menu text, as does the
@@ -159,7 +164,7 @@ param 3 0
 => = "pad_num"
 param 3 1
 => = ""
-param 15 0
+param 17 0
 => = unchanged
 
 # The events added in 1.1 take the next codes, ids and titles of their kinds.
@@ -227,6 +232,34 @@ string actions 13
 => = "SetKeysInBackground ( on=%0 )"
 title actions 13
 => = "on (0: keys only while the game is in front, 1: always)"
+code actions 25015
+=> = 15
+code expressions 27016
+=> = 16
+info actions 14
+=> = code 14 flags 0x0 params 1 types 45 titles 5519
+info actions 15
+=> = code 15 flags 0x0 params 1 types 22 titles 5520
+info expressions 15
+=> = code 15 flags 0x1 params 1 types 1 titles 7509
+info expressions 16
+=> = code 16 flags 0x0 params 0 types titles
+string actions 14
+=> = "LoadPadLayouts ( file=%0 )"
+string actions 15
+=> = "UseStandardLayout ( on=%0 )"
+string expressions 15
+=> = "getButtonName$("
+string expressions 16
+=> = "getPadType("
+title actions 14
+=> = "layouts file"
+title actions 15
+=> = "on (0: the pad's own order, 1: standard layout)"
+param 15 0
+=> = "pad_bit_0_15"
+title expressions 16
+=> = "getPadType"
 
 # The editor gate: no menus and no display strings for an editor with bit 0x8000,
 # a build below 249, a version below 2, or no version query; the rest still answers.

@@ -34,7 +34,7 @@ WINE_CHECK_GROUP(InformationAnswers)
     for (const auto& c : cases) {
         EXPECT_SAME(c.answer, mfx.GetInfos(c.query));
     }
-    EXPECT_SAME(968, mfx.GetRunObjectDataSize(nullptr, nullptr));
+    EXPECT_SAME(976, mfx.GetRunObjectDataSize(nullptr, nullptr));
     EXPECT_SAME(static_cast<std::int32_t>(sizeof(zandrel::RunObject)), mfx.GetRunObjectDataSize(nullptr, nullptr));
     EXPECT_SAME(std::u16string(u"Help\\MyExt.chm"), wine_host::TextOf(mfx.GetHelpFileName()));
     EXPECT_TRUE(mfx.GetDependencies() == nullptr);
@@ -54,8 +54,8 @@ WINE_CHECK_GROUP(RunInfoRecordBytes)
     const auto expressions = reinterpret_cast<const void* const*>(Word32(bytes, 8));
     EXPECT_TRUE(conditions != nullptr && actions != nullptr && expressions != nullptr);
     EXPECT_SAME(8, Word16(bytes, 12));
-    EXPECT_SAME(14, Word16(bytes, 14));
-    EXPECT_SAME(15, Word16(bytes, 16));
+    EXPECT_SAME(16, Word16(bytes, 14));
+    EXPECT_SAME(17, Word16(bytes, 16));
     EXPECT_SAME(20, Word16(bytes, 18));
     EXPECT_SAME(0u, Word32(bytes, 20));
     EXPECT_SAME(100, bytes[24]);
@@ -71,7 +71,7 @@ WINE_CHECK_GROUP(RunInfoRecordBytes)
     const struct {
         const void* const* table;
         int count;
-    } tables[] = {{conditions, 8}, {actions, 14}, {expressions, 15}};
+    } tables[] = {{conditions, 8}, {actions, 16}, {expressions, 17}};
     for (const auto& t : tables) {
         if (!EXPECT_TRUE(wine_host::InImage(mfx, t.table))) {
             continue;

@@ -1,4 +1,5 @@
 // The native binding: the extension is linked in, its menus are the simulated ones.
+#include "input/pad_layouts.h"
 #include "input/xinput_devices.h"
 #include "platform/resource_access.h"
 #include "tools/host/extension.h"
@@ -59,6 +60,7 @@ bool BindExtension(const std::string&, Extension* extension, std::string*)
 bool ResetExtension(Extension*, std::string*)
 {
     TheXInputDeviceList() = XInputDeviceList{0, {0, 0, 0, 0}};
+    ResetPadLayouts(ThePadLayoutTable());
     return true;
 }
 

@@ -81,6 +81,22 @@ bool EditFile(const Command& command)
     return std::fclose(out) == 0 && written;
 }
 
+// `file`: the outside world writes a text file, each line ended by LF. False when it
+// cannot be written.
+bool WriteTextFile(const Command& command)
+{
+    std::FILE* out = platform::OpenSettingsFile(command.text.c_str(), "wb");
+    if (out == nullptr) {
+        return false;
+    }
+    bool written = true;
+    for (const std::string& line : command.lines) {
+        written =
+            std::fwrite(line.data(), 1, line.size(), out) == line.size() && std::fputc('\n', out) != EOF && written;
+    }
+    return std::fclose(out) == 0 && written;
+}
+
 // A field the command named (its range was checked when the script was parsed).
 template <typename T>
 void TakeField(const Command& command, Field field, T* target)
@@ -403,6 +419,11 @@ void Host::World(const Command& command)
         case Op::Poke:
             if (!EditFile(command)) {
                 Emit("! cannot change file " + Quoted(Utf16ToUtf8(command.text)));
+            }
+            break;
+        case Op::File:
+            if (!WriteTextFile(command)) {
+                Emit("! cannot write file " + Quoted(Utf16ToUtf8(command.text)));
             }
             break;
         case Op::KeyDown:

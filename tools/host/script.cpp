@@ -528,6 +528,24 @@ private:
             }
             return true;
         }
+        if (name == "file") {
+            command->op = Op::File;
+            if (!Text(command, "file name")) {
+                return false;
+            }
+            while (More()) {
+                const Word& line = words_[next_++];
+                std::u16string checked;
+                if (!line.quoted) {
+                    return Fail("a line of the file must be a quoted word");
+                }
+                if (!Utf8ToUtf16(line.text, &checked)) {
+                    return Fail("a line of the file is not valid UTF-8");
+                }
+                command->lines.push_back(line.text);
+            }
+            return true;
+        }
         if (name == "key") {
             if (!Keyword("key direction", {"down", "up"}, &choice)) {
                 return false;

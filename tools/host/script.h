@@ -40,6 +40,7 @@ enum class Op : std::uint8_t {
     Registry,
     Truncate,
     Poke,
+    File,
     KeyDown,
     KeyUp,
     KeyboardFail,
@@ -106,6 +107,7 @@ struct Command {
     std::vector<std::uint32_t> numbers;  // plain numeric operands, in order
     std::vector<Argument> arguments;     // event arguments
     std::u16string text;                 // device id, registry name or file name
+    std::vector<std::string> lines;      // the lines of a `file`, UTF-8
     std::uint32_t fieldMask = 0;         // bit f set when Field f was named
     std::uint32_t fields[kFieldCount] = {};
     std::vector<Expectation> expected;

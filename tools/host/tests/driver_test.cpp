@@ -34,7 +34,7 @@ protected:
     std::ostringstream out;
 };
 
-const char kRunInfo[] = "= conditions 8 actions 14 expressions 15 editdata 20 code QXRV";
+const char kRunInfo[] = "= conditions 8 actions 16 expressions 17 editdata 20 code QXRV";
 
 TEST_F(Driver, PassingScriptCountsAsPassed)
 {
