@@ -355,6 +355,8 @@ int WatchPad(int pad, int frames, const wchar_t* recordPath)
                       ZANDREL_VERSION, pad);
         const bool written = status == 0 && recorder.Write(header, record);
         if (std::fclose(record) != 0 || !written) {
+            // A part of a session would replay as something else: no file rather than that.
+            _wremove(recordPath);
             std::printf("zandrel-pads: the recording was not written whole\n");
             status = 1;
         } else {
