@@ -171,6 +171,13 @@ bool Load(Library* library)
         std::printf("zandrel-pads: cannot hook %s of zandrel.mfx\n", failed == nullptr ? "the imports" : failed);
         return false;
     }
+    for (const zandrel::host::ImportPatch& patch : patches) {
+        // Every import must be heard; keybd_event above all, or keys would be typed.
+        if (!patch.found) {
+            std::printf("zandrel-pads: zandrel.mfx does not import %s\n", patch.name);
+            return false;
+        }
+    }
     zandrel::pads::ExtensionCalls& calls = library->calls;
     return Find(library->module, "GetRunObjectInfos", &calls.GetRunObjectInfos) &&
            Find(library->module, "GetRunObjectDataSize", &calls.GetRunObjectDataSize) &&
