@@ -26,12 +26,15 @@ sim::Joystick* PresentJoystick(std::uint32_t id)
 std::uint32_t ReadJoystick(std::uint32_t id, JoyReading* out)
 {
     const sim::Joystick* joystick = PresentJoystick(id);
-    if (joystick == nullptr) {
-        return sim::kJoyUnplugged;
+    const std::uint32_t result = joystick == nullptr ? sim::kJoyUnplugged : 0;
+    if (joystick != nullptr) {
+        *out = JoyReading{joystick->x, joystick->y, joystick->buttons, joystick->pov,
+                          joystick->z, joystick->r, joystick->u,       joystick->v};
     }
-    *out = JoyReading{joystick->x, joystick->y, joystick->buttons, joystick->pov,
-                      joystick->z, joystick->r, joystick->u,       joystick->v};
-    return 0;
+    if (const sim::ReadObserver* observer = sim::TheWorld().readObserver) {
+        observer->joystick(observer->context, id, result, *out);
+    }
+    return result;
 }
 
 std::uint32_t ReadJoystickIds(std::uint32_t id, JoyIds* out)
@@ -43,11 +46,15 @@ std::uint32_t ReadJoystickIds(std::uint32_t id, JoyIds* out)
         return 0;
     }
     const sim::Joystick* joystick = PresentJoystick(id);
-    if (joystick == nullptr || joystick->capsFail) {
-        return sim::kJoyUnplugged;
+    const bool answers = joystick != nullptr && !joystick->capsFail;
+    if (answers) {
+        *out = JoyIds{joystick->vid, joystick->pid};
     }
-    *out = JoyIds{joystick->vid, joystick->pid};
-    return 0;
+    const std::uint32_t result = answers ? 0 : sim::kJoyUnplugged;
+    if (const sim::ReadObserver* observer = sim::TheWorld().readObserver) {
+        observer->joystickIds(observer->context, id, result, *out);
+    }
+    return result;
 }
 
 void JoystickConfigChanged()
@@ -57,13 +64,17 @@ void JoystickConfigChanged()
 
 std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out)
 {
-    if (userIndex >= static_cast<std::uint32_t>(sim::World::kXInputPads) ||
-        !sim::TheWorld().xinput[userIndex].answers) {
-        return sim::kXInputNotConnected;
+    const sim::World& world = sim::TheWorld();
+    const bool answers =
+        userIndex < static_cast<std::uint32_t>(sim::World::kXInputPads) && world.xinput[userIndex].answers;
+    if (answers) {
+        *out = XInputTriggers{world.xinput[userIndex].leftTrigger, world.xinput[userIndex].rightTrigger};
     }
-    const sim::XInputPad& pad = sim::TheWorld().xinput[userIndex];
-    *out = XInputTriggers{pad.leftTrigger, pad.rightTrigger};
-    return 0;
+    const std::uint32_t result = answers ? 0 : sim::kXInputNotConnected;
+    if (world.readObserver != nullptr) {
+        world.readObserver->xinput(world.readObserver->context, userIndex, result, *out);
+    }
+    return result;
 }
 
 void SetXInputVibration(std::uint32_t userIndex, std::uint16_t left, std::uint16_t right)

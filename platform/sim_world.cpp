@@ -23,6 +23,7 @@ void World::Reset()
     logSize_ = 0;
     listener_ = nullptr;
     listenerContext_ = nullptr;
+    readObserver = nullptr;
 }
 
 void World::SetJoystickName(std::uint16_t vid, std::uint16_t pid, const std::u16string& name)

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace zandrel::sim {
 
 struct Joystick {
@@ -55,6 +57,15 @@ struct RegistryValue {
 
 using EffectListener = void (*)(void* context, const Effect& effect);
 
+// Told of every joystick and XInput read with the world's answer (0 = success), as
+// the pad checker's recorder is told of the real reads on Windows.
+struct ReadObserver {
+    void* context;
+    void (*joystick)(void* context, std::uint32_t id, std::uint32_t result, const platform::JoyReading& reading);
+    void (*joystickIds)(void* context, std::uint32_t id, std::uint32_t result, const platform::JoyIds& ids);
+    void (*xinput)(void* context, std::uint32_t index, std::uint32_t result, const platform::XInputTriggers& triggers);
+};
+
 // Wine answers 165 (JOYERR_PARMS) for a pad that went away; the extension only asks for non-zero.
 constexpr std::uint32_t kJoyUnplugged = 167;                // JOYERR_UNPLUGGED
 constexpr std::uint32_t kXInputNotConnected = 1167;         // ERROR_DEVICE_NOT_CONNECTED
@@ -78,8 +89,11 @@ public:
     // The name of the joystick with these ids, stored as a terminated string.
     void SetJoystickName(std::uint16_t vid, std::uint16_t pid, const std::u16string& name);
 
+    // Null, or who is told of every read.
+    const ReadObserver* readObserver = nullptr;
+
     // Back to a fresh world: no joysticks, every XInput index failing, empty
-    // inventory, no key down, empty log, no listener.
+    // inventory, no key down, empty log, no listener or observer.
     void Reset();
 
     // One state per key; physical and synthesized strokes both set it.

@@ -3,9 +3,9 @@
 #   deps.sh native   the native build, its tests and the demo: cmake, g++, GoogleTest,
 #                    Google Benchmark
 #   deps.sh [all]    everything the test command runs: also clang with libFuzzer, the
-#                    mingw-w64 i686 cross compiler and 32-bit Wine (through qemu where
-#                    the kernel runs no 32-bit programs); for the pad stage the x86_64
-#                    cross compiler, 64-bit Wine, SDL2 and a C compiler for the shim
+#                    mingw-w64 i686 cross compiler, cmark-gfm and 32-bit Wine (through
+#                    qemu where the kernel runs no 32-bit programs); for the pad stage the
+#                    x86_64 cross compiler, 64-bit Wine, SDL2 and a C compiler for the shim
 set -euo pipefail
 set_name=${1:-all}
 case "$set_name" in
@@ -41,6 +41,8 @@ command -v clang++ >/dev/null || need+=(clang)
 # libFuzzer's runtime, for the fuzz targets.
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 command -v i686-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686)
+# The release archive's HTML pages, made from the Markdown docs at build time.
+command -v cmark-gfm >/dev/null || need+=(cmark-gfm)
 if ! command -v wine >/dev/null || ! dpkg -s wine32:i386 >/dev/null 2>&1; then
     need+=(wine wine32:i386 wine64)
 fi

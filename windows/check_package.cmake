@@ -1,7 +1,12 @@
-# Lists the release archive and fails on a file missing from it or one it should not
-# hold, against the list in windows/package_contents.txt (one path a line), and when
-# the zandrel.mfx inside is not the one the build made (an archive left from before).
-# cmake -DARCHIVE=... -DEXPECTED=... -DMFX=... -P check_package.cmake
+# Checks the release archive: every entry inside the one folder FOLDER/, README.txt
+# its first file; the files as listed in windows/package_contents.txt (one path a line,
+# inside the folder), none missing, none more; the BUILT files (zandrel.mfx, the pad
+# checker) as the build made them and the HTML pages as their Markdown sources make
+# them now, so an archive left from before fails; every link and picture of the pages
+# found inside the unpacked archive; and no text naming a build folder, which a user
+# of the archive does not have.
+# cmake -DARCHIVE=... -DFOLDER=... -DEXPECTED=... -DBUILT=a;b -DCMARK=... -DPAGE_SOURCES=a.md;b.md
+#       -P check_package.cmake
 cmake_minimum_required(VERSION 3.20)
 include(${CMAKE_CURRENT_LIST_DIR}/list_difference.cmake)
 if(NOT EXISTS ${ARCHIVE})
@@ -12,30 +17,93 @@ if(failed)
   message(FATAL_ERROR "cannot list ${ARCHIVE}")
 endif()
 string(REPLACE "\n" ";" entries "${listing}")
+set(errors "")
 set(files "")
 foreach(entry IN LISTS entries)
-  if(entry AND NOT entry MATCHES "/$")
-    list(APPEND files "${entry}")
+  if(NOT entry)
+    continue()
+  endif()
+  if(NOT entry MATCHES "^${FOLDER}/")
+    string(APPEND errors "entry outside the folder ${FOLDER}/: ${entry}\n")
+  elseif(NOT entry MATCHES "/$")
+    string(REGEX REPLACE "^${FOLDER}/" "" file "${entry}")
+    list(APPEND files "${file}")
   endif()
 endforeach()
+list(GET files 0 first)
+if(NOT first STREQUAL "README.txt")
+  string(APPEND errors "the first file is ${first}, not README.txt\n")
+endif()
 file(STRINGS ${EXPECTED} expected)
-
-set(errors "")
 zandrel_list_difference(file expected files errors)
 
-get_filename_component(mfx_name ${MFX} NAME)
-if(mfx_name IN_LIST files)
-  get_filename_component(archive_name ${ARCHIVE} NAME)
-  set(scratch ${CMAKE_CURRENT_BINARY_DIR}/${archive_name}.check)
-  file(REMOVE_RECURSE ${scratch})
-  file(MAKE_DIRECTORY ${scratch})
-  execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ARCHIVE} ${mfx_name} WORKING_DIRECTORY ${scratch})
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${scratch}/${mfx_name} ${MFX} RESULT_VARIABLE differs)
-  file(REMOVE_RECURSE ${scratch})
-  if(differs)
-    string(APPEND errors "${mfx_name} in the archive differs from ${MFX}: build the package again\n")
+get_filename_component(archive_name ${ARCHIVE} NAME)
+set(scratch ${CMAKE_CURRENT_BINARY_DIR}/${archive_name}.check)
+file(REMOVE_RECURSE ${scratch})
+file(MAKE_DIRECTORY ${scratch})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ARCHIVE} WORKING_DIRECTORY ${scratch})
+set(top ${scratch}/${FOLDER})
+
+foreach(built IN LISTS BUILT)
+  get_filename_component(name ${built} NAME)
+  if(EXISTS ${top}/${name})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${top}/${name} ${built} RESULT_VARIABLE differs)
+    if(differs)
+      string(APPEND errors "${name} in the archive differs from ${built}: build the package again\n")
+    endif()
   endif()
-endif()
+endforeach()
+
+# Each page as its Markdown source makes it now: an archive made before the source
+# changed fails, even when the build has not run since.
+foreach(source IN LISTS PAGE_SOURCES)
+  get_filename_component(page ${source} NAME_WE)
+  execute_process(COMMAND ${CMAKE_COMMAND} -DCMARK=${CMARK} -DSOURCE=${source} -DOUTPUT=${scratch}/${page}.html
+                  -P ${CMAKE_CURRENT_LIST_DIR}/html_page.cmake RESULT_VARIABLE failed)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${scratch}/${page}.html ${top}/${page}.html
+                  RESULT_VARIABLE differs)
+  if(failed OR differs)
+    string(APPEND errors "${page}.html in the archive is not what ${source} makes: build the package again\n")
+  endif()
+endforeach()
+
+# Links and pictures: a relative path must name a file of the archive, and a
+# "#fragment" an id of the page it points into.
+file(GLOB pages RELATIVE ${top} ${top}/*.html)
+foreach(page IN LISTS pages)
+  file(READ ${top}/${page} html)
+  string(REGEX MATCHALL "(href|src)=\"[^\"]*\"" links "${html}")
+  foreach(link IN LISTS links)
+    string(REGEX REPLACE "^(href|src)=\"(.*)\"$" "\\2" target "${link}")
+    if(target MATCHES "^[a-z]+:")
+      continue()
+    endif()
+    string(REGEX REPLACE "#.*$" "" path "${target}")
+    string(REGEX MATCH "#.*$" fragment "${target}")
+    if(path STREQUAL "")
+      set(path ${page})
+    endif()
+    if(NOT EXISTS ${top}/${path} OR IS_DIRECTORY ${top}/${path})
+      string(APPEND errors "${page}: ${link} names no file of the archive\n")
+    elseif(fragment)
+      string(SUBSTRING "${fragment}" 1 -1 id)
+      file(READ ${top}/${path} into)
+      string(FIND "${into}" "id=\"${id}\"" at)
+      if(at EQUAL -1)
+        string(APPEND errors "${page}: ${link} names no heading of ${path}\n")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+
+file(GLOB_RECURSE texts RELATIVE ${top} ${top}/*.txt ${top}/*.md ${top}/*.html ${top}/*.svg ${top}/*.zs)
+foreach(text IN LISTS texts)
+  file(STRINGS ${top}/${text} lines REGEX "(^|[^A-Za-z0-9_])build[/\\\\]")
+  foreach(line IN LISTS lines)
+    string(APPEND errors "${text} names a build folder: ${line}\n")
+  endforeach()
+endforeach()
+file(REMOVE_RECURSE ${scratch})
 
 if(errors)
   message(FATAL_ERROR "${ARCHIVE}:\n${errors}")

@@ -299,5 +299,5 @@ objinfos
 => = "zandrel Extension"
 => = "The zandrel developers"
 => = "Copyright (C) 2026 The zandrel developers. Free to use in any game."
-=> = "zandrel 1.1.0: game pad to keyboard keys"
-=> = "See the author's guide, docs/guide.md"
+=> = "zandrel 1.2.0: game pad to keyboard keys"
+=> = "See the author's guide, guide.html"

@@ -99,7 +99,8 @@ host() {
         echo "32-bit programs run through qemu on this machine: the 32-bit host run with the real pads is left out"
         return 0
     fi
-    [ -f "$exe" ] && [ -f "$mfx" ] || fail "$exe or $mfx is missing: the Windows stage builds them"
+    [ -f "$exe" ] && [ -f "$mfx" ] && [ -f "$(dirname "$exe")/zandrel-pads.exe" ] ||
+        fail "$exe, zandrel-pads.exe beside it or $mfx is missing: the Windows stage builds them"
     echo "32-bit zandrel-host.exe (native 32-bit) with the real pads, XInput and inventory: $(basename "$script")"
     send "button 0 0 1"
     send "axis 0 4 32767"
@@ -115,9 +116,10 @@ host() {
     ) &
     local nudger=$! status=0
     # Settings files, if the script wrote any, go to the scratch folder.
-    # Then the pad checker's list: what the extension makes of the same pads.
-    (cd "$VPAD_RUN" && WINEDEBUG=-all "$wine32" "$exe" --mfx "$mfx" --real-pads --real-inventory check "$script" \
-        -- --mfx "$mfx" pads) || status=$?
+    (cd "$VPAD_RUN" && WINEDEBUG=-all "$wine32" "$exe" --mfx "$mfx" --real-pads --real-inventory check "$script") ||
+        status=$?
+    # Then the pad checker's list (the one beside the host): what the library makes of the same pads.
+    WINEDEBUG=-all "$wine32" "$(dirname "$exe")/zandrel-pads.exe" pads || status=$?
     kill "$nudger"
     wait "$nudger" 2>/dev/null || true
     send "reset 0"

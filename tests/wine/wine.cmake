@@ -11,6 +11,7 @@ add_executable(zandrel_wine_host
   ${CMAKE_SOURCE_DIR}/tests/wine/inventory_checks.cpp
   # The reference host's simulated inventory, checked under the real scan.
   ${CMAKE_SOURCE_DIR}/tools/host/world_hooks_win32.cpp
+  ${CMAKE_SOURCE_DIR}/tools/host/import_table_win32.cpp
   ${CMAKE_SOURCE_DIR}/platform/sim_world.cpp
 )
 # The linked-in core serves the checks that scan a device inventory directly.

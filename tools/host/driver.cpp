@@ -7,7 +7,6 @@
 #include "tools/host/script.h"
 #include "tools/host/text.h"
 #if defined(_WIN32)
-#include "tools/host/pad_check_win32.h"
 #include "tools/host/world_hooks_win32.h"
 #endif
 
@@ -109,46 +108,9 @@ int Usage(std::ostream& err, const std::string& problem)
     err << "zandrel-host: " << problem << "\n"
         << "usage: zandrel-host [--mfx PATH] [--real-pads] [--real-inventory] [--real-keyboard] run FILE\n"
         << "       zandrel-host [--mfx PATH] [--real-pads] [--real-inventory] [--real-keyboard] check FILE...\n"
-        << "       zandrel-host [--mfx PATH] pads\n"
-        << "       zandrel-host [--mfx PATH] live [--pad N] [--frames N]\n"
-        << "       (the options, pads and live are the Windows build's; command lines joined\n"
-        << "       by -- run one after another in one process)\n";
+        << "       (the options are the Windows build's; command lines joined by -- run one\n"
+        << "       after another in one process)\n";
     return kUsageError;
-}
-
-// A decimal count 0..1000000.
-bool ParseCount(const std::string& text, int* value)
-{
-    if (text.empty() || text.size() > 7 || text.find_first_not_of("0123456789") != std::string::npos) {
-        return false;
-    }
-    *value = std::stoi(text);
-    return *value <= 1000000;
-}
-
-// The pad checker's modes: pads takes nothing, live --pad N and --frames N.
-int PadChecker(const std::string& mode, const std::string& library, const std::vector<std::string>& rest,
-               std::ostream& out, std::ostream& err)
-{
-    int pad = 0;
-    int frames = -1;  // until Ctrl+C
-    for (std::size_t i = 0; i < rest.size(); i += 2) {
-        const bool known = mode == "live" && (rest[i] == "--pad" || rest[i] == "--frames");
-        if (!known) {
-            return Usage(err, mode + " does not take \"" + rest[i] + "\"");
-        }
-        int* target = rest[i] == "--pad" ? &pad : &frames;
-        if (i + 1 >= rest.size() || !ParseCount(rest[i + 1], target) || (target == &pad && pad > 15)) {
-            return Usage(err, rest[i] + (target == &pad ? " needs a joystick id 0..15" : " needs a count"));
-        }
-    }
-#if defined(_WIN32)
-    return mode == "pads" ? ListPads(library, out) : WatchPad(library, pad, frames, out);
-#else
-    (void)library;
-    (void)out;
-    return Usage(err, mode + " is for the Windows build: it reads the system's own pads");
-#endif
 }
 
 // One command line of a chain.
@@ -187,10 +149,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     const std::string mode = arguments[next++];
     const std::vector<std::string> files(arguments.begin() + static_cast<std::ptrdiff_t>(next), arguments.end());
     if (mode == "pads" || mode == "live") {
-        if (realWorld != 0) {
-            return Usage(err, mode + " always uses the real pads, inventory and keyboard");
-        }
-        return PadChecker(mode, library, files, out, err);
+        return Usage(err, mode + " is the pad checker's: zandrel-pads.exe " + mode);
     }
     if (mode != "run" && mode != "check") {
         return Usage(err, "unknown mode \"" + mode + "\"");

@@ -18,8 +18,7 @@ int RunScript(Extension& extension, const std::string& path, std::ostream& out, 
 int CheckScripts(Extension& extension, const std::vector<std::string>& paths, std::ostream& out);
 
 // The command line: [--mfx PATH] [--real-pads] [--real-inventory] [--real-keyboard] run FILE |
-// ... check FILE... | [--mfx PATH] pads | [--mfx PATH] live [--pad N] [--frames N],
-// or several of them joined by "--".
+// ... check FILE..., or several of them joined by "--".
 int HostMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace zandrel::host

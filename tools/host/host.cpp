@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "tools/host/effect_text.h"
 #include "tools/host/text.h"
 
 namespace zandrel::host {
@@ -105,33 +106,11 @@ void TakeField(const Command& command, Field field, T* target)
     }
 }
 
-std::string Hex2(std::uint32_t value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%02X", value);
-    return text;
-}
-
 std::string FormatEffect(const sim::Effect& effect)
 {
-    switch (effect.kind) {
-        case sim::EffectKind::KeyStroke:
-            if (effect.b == 1) {
-                return "key down " + Hex2(effect.a);
-            }
-            if (effect.b == 3) {
-                return "key up " + Hex2(effect.a);
-            }
-            return "key " + Hex2(effect.a) + " flags=" + std::to_string(effect.b);
-        case sim::EffectKind::Vibration:
-            return "vibrate " + std::to_string(effect.a) + " " + std::to_string(effect.b) + " " +
-                   std::to_string(effect.c);
-        case sim::EffectKind::JoyConfigChanged:
-            return "joyConfigChanged";
-        case sim::EffectKind::RescanStarted:
-            return "rescan";
-    }
-    return "! unknown effect";
+    char text[kEffectTextRoom];
+    EffectText(effect, text);
+    return text;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim_world.h"
+#include "tools/host/import_table_win32.h"
 #include "tools/host/text.h"
 
 namespace zandrel::host {
@@ -368,17 +369,6 @@ const Replacement kReplacements[] = {
     {"CoSetProxyBlanket", reinterpret_cast<void*>(&HostCoSetProxyBlanket), kRealInventory},
 };
 
-bool WriteSlot(IMAGE_THUNK_DATA* slot, void* function)
-{
-    DWORD previous = 0;
-    if (!VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &previous)) {
-        return false;
-    }
-    slot->u1.Function = reinterpret_cast<ULONG_PTR>(function);
-    VirtualProtect(slot, sizeof *slot, previous, &previous);
-    return true;
-}
-
 }  // namespace
 
 bool HookWorldImports(HMODULE library, unsigned real, std::string* error)
@@ -388,50 +378,20 @@ bool HookWorldImports(HMODULE library, unsigned real, std::string* error)
     liveInventoryObjects = 0;
     inventoryComplaints.clear();
     inventoryObjects.clear();
-    auto* base = reinterpret_cast<BYTE*>(library);
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (dos->e_magic != IMAGE_DOS_SIGNATURE || headers->Signature != IMAGE_NT_SIGNATURE ||
-        imports.VirtualAddress == 0) {
-        *error = "the library has no import table";
+    constexpr std::size_t kCount = sizeof kReplacements / sizeof kReplacements[0];
+    ImportPatch patches[kCount];
+    for (std::size_t r = 0; r < kCount; ++r) {
+        const bool system = (real & kReplacements[r].group) != 0;
+        patches[r] = ImportPatch{kReplacements[r].name, system ? nullptr : kReplacements[r].function, false};
+    }
+    const char* failed = nullptr;
+    if (!PatchImports(library, patches, kCount, &failed)) {
+        *error = failed == nullptr ? "the library has no import table"
+                                   : std::string("cannot rewrite the import of ") + failed;
         return false;
     }
-    bool found[sizeof kReplacements / sizeof kReplacements[0]] = {};
-    for (auto* descriptor = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-         descriptor->Name != 0; ++descriptor) {
-        if (descriptor->OriginalFirstThunk == 0) {
-            continue;  // no names to go by
-        }
-        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + descriptor->OriginalFirstThunk);
-        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + descriptor->FirstThunk);
-        const HMODULE system = GetModuleHandleA(reinterpret_cast<const char*>(base + descriptor->Name));
-        for (; name->u1.AddressOfData != 0; ++name, ++slot) {
-            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) {
-                continue;
-            }
-            const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
-            for (std::size_t r = 0; r < sizeof kReplacements / sizeof kReplacements[0]; ++r) {
-                const Replacement& replacement = kReplacements[r];
-                const char* importName = reinterpret_cast<const char*>(byName->Name);
-                if (std::strcmp(importName, replacement.name) != 0) {
-                    continue;
-                }
-                void* function = replacement.function;
-                if ((real & replacement.group) != 0) {
-                    function =
-                        system == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(system, importName));
-                }
-                if (function == nullptr || !WriteSlot(slot, function)) {
-                    *error = std::string("cannot rewrite the import of ") + replacement.name;
-                    return false;
-                }
-                found[r] = true;
-            }
-        }
-    }
-    for (std::size_t r = 0; r < sizeof kReplacements / sizeof kReplacements[0]; ++r) {
-        if (!found[r] && (real & kReplacements[r].group) == 0) {
+    for (std::size_t r = 0; r < kCount; ++r) {
+        if (!patches[r].found && (real & kReplacements[r].group) == 0) {
             *error = std::string("the library does not import ") + kReplacements[r].name;
             return false;
         }

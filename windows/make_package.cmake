@@ -1,0 +1,28 @@
+# Stages the archive's files in FOLDER/ and zips them in the listed order, README.txt
+# first (`cmake -E tar` keeps the order it is given), then examples/*.zs.
+# cmake -DFILES=list.txt -DEXAMPLES=dir -DFOLDER=zandrel-VERSION -DARCHIVE=x.zip -P make_package.cmake
+cmake_minimum_required(VERSION 3.20)
+file(STRINGS ${FILES} files)
+file(GLOB examples ${EXAMPLES}/*.zs)
+set(stage ${CMAKE_CURRENT_BINARY_DIR}/package-stage)
+file(REMOVE_RECURSE ${stage})
+file(MAKE_DIRECTORY ${stage}/${FOLDER}/examples)
+set(entries "")
+foreach(path IN LISTS files)
+  get_filename_component(name ${path} NAME)
+  file(COPY ${path} DESTINATION ${stage}/${FOLDER})
+  list(APPEND entries ${FOLDER}/${name})
+endforeach()
+list(SORT examples)
+foreach(path IN LISTS examples)
+  get_filename_component(name ${path} NAME)
+  file(COPY ${path} DESTINATION ${stage}/${FOLDER}/examples)
+  list(APPEND entries ${FOLDER}/examples/${name})
+endforeach()
+file(REMOVE ${ARCHIVE})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ARCHIVE} --format=zip ${entries}
+                WORKING_DIRECTORY ${stage} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cannot make ${ARCHIVE}")
+endif()
+file(REMOVE_RECURSE ${stage})
