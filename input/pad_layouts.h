@@ -111,6 +111,21 @@ constexpr PadState ComposeWithLayout(PadState stickAndHat, std::uint32_t buttons
     return state;
 }
 
+// The pad bits of one read: through `layout` when one is given (a plain pad with the
+// standard layout, no triggers seen), else in the pad's own order, plain or XInput.
+inline PadState ComposeRead(PadState stickAndHat, std::uint32_t buttons, const PadLayout* layout,
+                            std::int32_t xinputIndex, std::int32_t triggerThreshold, SeenTriggers* seen)
+{
+    if (layout == nullptr) {
+        return ComposePad(static_cast<PadState>(stickAndHat | DirectionButtonBits(buttons)), buttons, xinputIndex,
+                          triggerThreshold, seen);
+    }
+    if (seen != nullptr) {
+        *seen = SeenTriggers{-1, -1};
+    }
+    return ComposeWithLayout(stickAndHat, buttons, *layout);
+}
+
 // The same from a whole joystick read with the object's tuning.
 inline PadState DecodeWithLayout(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
                                  std::int32_t deadZone, const PadLayout& layout)

@@ -68,17 +68,16 @@ bool ReadPadState(std::uint32_t joystickId, const PadTuning& tuning, PadState* s
     }
     const XInputLookup lookup = LookUpXInput(joystickId);
     const PadLayoutTable& table = ThePadLayoutTable();
-    std::int32_t row = -1;
+    const PadLayout* layout = nullptr;
     if (tuning.standardLayout && lookup.position < 0) {
         platform::JoyIds ids = lookup.ids;
         if (lookup.idsRead || platform::ReadJoystickIds(joystickId, &ids) == 0) {
-            row = FindPadLayout(table, ids.vendor, ids.product);
+            const std::int32_t row = FindPadLayout(table, ids.vendor, ids.product);
+            layout = row >= 0 ? &table.rows[row] : nullptr;
         }
     }
     const PadState stickAndHat = StickAndHatBits(reading, tuning.centerX, tuning.centerY, tuning.deadZone);
-    *state = row >= 0 ? ComposeWithLayout(stickAndHat, reading.buttons, table.rows[row])
-                      : ComposePad(static_cast<PadState>(stickAndHat | DirectionButtonBits(reading.buttons)),
-                                   reading.buttons, lookup.position, tuning.triggerThreshold);
+    *state = ComposeRead(stickAndHat, reading.buttons, layout, lookup.position, tuning.triggerThreshold, nullptr);
     return true;
 }
 

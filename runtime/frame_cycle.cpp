@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "host/exports.h"
+#include "input/pad_layouts.h"
 #include "input/pad_state.h"
 #include "input/xinput_devices.h"
 #include "platform/platform.h"
@@ -81,15 +82,8 @@ bool ReadBoundPad(RunObject& object, PadState* state)
     }
     const PadState stickAndHat = StickAndHatBits(reading, object.centerX, object.centerY, object.deadZone);
     const PadLayout* layout = object.standardLayout != 0 && object.xinputIndex < 0 ? BoundPadLayout(object) : nullptr;
-    if (layout != nullptr) {
-        *state = ComposeWithLayout(stickAndHat, reading.buttons, *layout);
-        object.triggers[0] = -1;
-        object.triggers[1] = -1;
-        return true;
-    }
-    const auto directions = static_cast<PadState>(stickAndHat | DirectionButtonBits(reading.buttons));
     SeenTriggers seen{};
-    *state = ComposePad(directions, reading.buttons, object.xinputIndex, object.triggerThreshold, &seen);
+    *state = ComposeRead(stickAndHat, reading.buttons, layout, object.xinputIndex, object.triggerThreshold, &seen);
     object.triggers[0] = seen.left;
     object.triggers[1] = seen.right;
     return true;
