@@ -19,7 +19,7 @@ bool WriteSlot(IMAGE_THUNK_DATA* slot, void* function)
 
 }  // namespace
 
-bool PatchImports(HMODULE library, ImportPatch* patches, std::size_t count, const char** failed)
+PatchResult PatchImports(HMODULE library, ImportPatch* patches, std::size_t count, const char** failed)
 {
     *failed = nullptr;
     auto* base = reinterpret_cast<BYTE*>(library);
@@ -28,7 +28,7 @@ bool PatchImports(HMODULE library, ImportPatch* patches, std::size_t count, cons
     const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     if (dos->e_magic != IMAGE_DOS_SIGNATURE || headers->Signature != IMAGE_NT_SIGNATURE ||
         imports.VirtualAddress == 0) {
-        return false;
+        return PatchResult::kNoImportTable;
     }
     for (auto* descriptor = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
          descriptor->Name != 0; ++descriptor) {
@@ -55,13 +55,19 @@ bool PatchImports(HMODULE library, ImportPatch* patches, std::size_t count, cons
                 }
                 if (function == nullptr || !WriteSlot(slot, function)) {
                     *failed = patch.name;
-                    return false;
+                    return PatchResult::kNotWritten;
                 }
                 patch.found = true;
             }
         }
     }
-    return true;
+    for (std::size_t p = 0; p < count; ++p) {
+        if (!patches[p].found && patches[p].function != nullptr) {
+            *failed = patches[p].name;
+            return PatchResult::kNotImported;
+        }
+    }
+    return PatchResult::kPatched;
 }
 
 }  // namespace zandrel::host

@@ -15,9 +15,15 @@ struct ImportPatch {
     bool found;        // set when the library imports it
 };
 
-// Rewrites the slot of every import named in `patches`. False when the library has
-// no import table or a slot cannot be written; `*failed` then names the import, or
-// is null.
-bool PatchImports(HMODULE library, ImportPatch* patches, std::size_t count, const char** failed);
+enum class PatchResult {
+    kPatched,
+    kNoImportTable,
+    kNotWritten,   // `*failed` names the import whose slot could not be written
+    kNotImported,  // `*failed` names a patch with a function of its own the library does not import
+};
+
+// Rewrites the slot of every import named in `patches`. A patch that brings a function
+// must find its import: a call it means to hear must not go to the system.
+PatchResult PatchImports(HMODULE library, ImportPatch* patches, std::size_t count, const char** failed);
 
 }  // namespace zandrel::host

@@ -385,18 +385,20 @@ bool HookWorldImports(HMODULE library, unsigned real, std::string* error)
         patches[r] = ImportPatch{kReplacements[r].name, system ? nullptr : kReplacements[r].function, false};
     }
     const char* failed = nullptr;
-    if (!PatchImports(library, patches, kCount, &failed)) {
-        *error = failed == nullptr ? "the library has no import table"
-                                   : std::string("cannot rewrite the import of ") + failed;
-        return false;
+    switch (PatchImports(library, patches, kCount, &failed)) {
+        case PatchResult::kPatched:
+            return true;
+        case PatchResult::kNoImportTable:
+            *error = "the library has no import table";
+            break;
+        case PatchResult::kNotWritten:
+            *error = std::string("cannot rewrite the import of ") + failed;
+            break;
+        case PatchResult::kNotImported:
+            *error = std::string("the library does not import ") + failed;
+            break;
     }
-    for (std::size_t r = 0; r < kCount; ++r) {
-        if (!patches[r].found && (real & kReplacements[r].group) == 0) {
-            *error = std::string("the library does not import ") + kReplacements[r].name;
-            return false;
-        }
-    }
-    return true;
+    return false;
 }
 
 void ReportInventoryLeaks(std::vector<std::string>* output)

@@ -166,17 +166,17 @@ bool Load(Library* library)
         {"keybd_event", reinterpret_cast<void*>(&HookKeybdEvent), false},
         {"CoCreateInstance", reinterpret_cast<void*>(&HookCoCreateInstance), false},
     };
+    // Every import must be heard; keybd_event above all, or keys would be typed.
     const char* failed = nullptr;
-    if (!zandrel::host::PatchImports(library->module, patches, sizeof patches / sizeof patches[0], &failed)) {
-        std::printf("zandrel-pads: cannot hook %s of zandrel.mfx\n", failed == nullptr ? "the imports" : failed);
+    const zandrel::host::PatchResult result =
+        zandrel::host::PatchImports(library->module, patches, sizeof patches / sizeof patches[0], &failed);
+    if (result == zandrel::host::PatchResult::kNotImported) {
+        std::printf("zandrel-pads: zandrel.mfx does not import %s\n", failed);
         return false;
     }
-    for (const zandrel::host::ImportPatch& patch : patches) {
-        // Every import must be heard; keybd_event above all, or keys would be typed.
-        if (!patch.found) {
-            std::printf("zandrel-pads: zandrel.mfx does not import %s\n", patch.name);
-            return false;
-        }
+    if (result != zandrel::host::PatchResult::kPatched) {
+        std::printf("zandrel-pads: cannot hook %s of zandrel.mfx\n", failed == nullptr ? "the imports" : failed);
+        return false;
     }
     zandrel::pads::ExtensionCalls& calls = library->calls;
     return Find(library->module, "GetRunObjectInfos", &calls.GetRunObjectInfos) &&
