@@ -126,11 +126,4 @@ inline PadState ComposeRead(PadState stickAndHat, std::uint32_t buttons, const P
     return ComposeWithLayout(stickAndHat, buttons, *layout);
 }
 
-// The same from a whole joystick read with the object's tuning.
-inline PadState DecodeWithLayout(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
-                                 std::int32_t deadZone, const PadLayout& layout)
-{
-    return ComposeWithLayout(StickAndHatBits(reading, centerX, centerY, deadZone), reading.buttons, layout);
-}
-
 }  // namespace zandrel

@@ -208,16 +208,11 @@ Observation Observe(const Pad& pad)
     if (seen.result != 0) {
         return seen;
     }
-    if (pad.layout != nullptr) {
-        seen.bits =
-            zandrel::DecodeWithLayout(seen.reading, kTuning.centerX, kTuning.centerY, kTuning.deadZone, *pad.layout);
-        return seen;
-    }
     zandrel::SeenTriggers triggers{-1, -1};
-    const PadState directions =
-        zandrel::DirectionBits(seen.reading, kTuning.centerX, kTuning.centerY, kTuning.deadZone);
-    seen.bits =
-        zandrel::ComposePad(directions, seen.reading.buttons, pad.xinputIndex, kTuning.triggerThreshold, &triggers);
+    const PadState stickAndHat =
+        zandrel::StickAndHatBits(seen.reading, kTuning.centerX, kTuning.centerY, kTuning.deadZone);
+    seen.bits = zandrel::ComposeRead(stickAndHat, seen.reading.buttons, pad.layout, pad.xinputIndex,
+                                     kTuning.triggerThreshold, &triggers);
     seen.xinputIndex = pad.xinputIndex;
     seen.left = triggers.left;
     seen.right = triggers.right;
