@@ -168,7 +168,7 @@ constexpr PadState ComposeXInput(PadState directions, std::uint32_t buttons, con
 // names, or none when the table names none for it.
 constexpr bool ButtonsLandAsTabled(const PadBitTable& table, bool xinput)
 {
-    constexpr platform::XInputTriggers released{0, 0};
+    constexpr platform::XInputTriggers released{0, 0, 0};
     for (std::uint32_t button = 1; button <= 32; ++button) {
         const std::uint32_t mask = 1u << (button - 1);
         const PadState state = xinput ? ComposeXInput(0, mask, &released) : ComposePlain(0, mask);

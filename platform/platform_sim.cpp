@@ -65,10 +65,13 @@ void JoystickConfigChanged()
 std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out)
 {
     const sim::World& world = sim::TheWorld();
-    const bool answers =
-        userIndex < static_cast<std::uint32_t>(sim::World::kXInputPads) && world.xinput[userIndex].answers;
+    const sim::XInputPad* pad =
+        userIndex < static_cast<std::uint32_t>(sim::World::kXInputPads) ? &world.xinput[userIndex] : nullptr;
+    const sim::Joystick* face = pad != nullptr && pad->faceOf >= 0 ? &world.joysticks[pad->faceOf] : nullptr;
+    const bool answers = face != nullptr ? face->present : pad != nullptr && pad->answers;
     if (answers) {
-        *out = XInputTriggers{world.xinput[userIndex].leftTrigger, world.xinput[userIndex].rightTrigger};
+        *out = XInputTriggers{pad->leftTrigger, pad->rightTrigger,
+                              face != nullptr ? sim::XInputButtonWord(face->buttons) : std::uint16_t{0}};
     }
     const std::uint32_t result = answers ? 0 : sim::kXInputNotConnected;
     if (world.readObserver != nullptr) {
