@@ -27,9 +27,11 @@ struct JoyIds {
     std::uint16_t product;
 };
 
+// One XInputGetState answer: the triggers and the gamepad's button word.
 struct XInputTriggers {
     std::uint8_t left;
     std::uint8_t right;
+    std::uint16_t buttons;
 };
 
 constexpr std::uint32_t kKeyDown = 1;  // KEYEVENTF_EXTENDEDKEY

@@ -68,7 +68,7 @@ std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out)
     const bool answers =
         userIndex < static_cast<std::uint32_t>(sim::World::kXInputPads) && world.xinput[userIndex].answers;
     if (answers) {
-        *out = XInputTriggers{world.xinput[userIndex].leftTrigger, world.xinput[userIndex].rightTrigger};
+        *out = XInputTriggers{world.xinput[userIndex].leftTrigger, world.xinput[userIndex].rightTrigger, 0};
     }
     const std::uint32_t result = answers ? 0 : sim::kXInputNotConnected;
     if (world.readObserver != nullptr) {
