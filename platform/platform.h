@@ -27,7 +27,7 @@ struct JoyIds {
     std::uint16_t product;
 };
 
-// One XInputGetState answer: the triggers and the gamepad's button word.
+// One XInputGetState reading: the triggers and the button word (wButtons).
 struct XInputTriggers {
     std::uint8_t left;
     std::uint8_t right;

@@ -751,19 +751,27 @@ private:
     }
 
     // The shared table: the built-in rows first, loaded rows within their limit, one
-    // row per pair of ids, every button 1..32 and turned around rightly.
+    // row per pair of ids (looked for only when the rows may have changed: a full table
+    // costs millions of comparisons), none without ids, every button 1..32 and turned
+    // around rightly.
     static std::string CheckLayouts()
     {
+        static std::uint32_t checkedGeneration = 0;
         const PadLayoutTable& table = ThePadLayoutTable();
         if (table.count != kBuiltInPadLayouts + table.added || table.added < 0 || table.added > kMostAddedPadLayouts) {
             return "layout table count " + std::to_string(table.count) + ", added " + std::to_string(table.added);
         }
+        const bool moved = table.generation != checkedGeneration;
+        checkedGeneration = table.generation;
         for (std::int32_t i = 0; i < table.count; ++i) {
             const PadLayout& row = table.rows[i];
-            if (FindPadLayout(table, row.vendor, row.product) != i ||
+            if ((moved && FindPadLayout(table, row.vendor, row.product) != i) ||
                 (i < kBuiltInPadLayouts &&
                  (row.vendor != kPlayStationVendor || row.product != kBuiltInPadLayoutRows[i].product))) {
                 return "layout row " + std::to_string(i) + " out of place";
+            }
+            if (row.vendor == 0 && row.product == 0) {
+                return "layout row " + std::to_string(i) + " without ids";
             }
             for (int bit = 0; bit < kPadBitCount; ++bit) {
                 if (row.buttons[bit] > kJoystickButtons) {

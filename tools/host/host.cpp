@@ -390,15 +390,18 @@ void Host::World(const Command& command)
         case Op::Unplug:
             world.joysticks[n[0]].present = false;
             break;
-        case Op::XInput: {
+        case Op::XInput:
+        case Op::XInputOf: {
             sim::XInputPad& pad = world.xinput[n[0]];
             pad.answers = true;
+            pad.faceOf = command.op == Op::XInputOf ? static_cast<std::int8_t>(n[1]) : std::int8_t{-1};
             TakeField(command, kLeftTrigger, &pad.leftTrigger);
             TakeField(command, kRightTrigger, &pad.rightTrigger);
             break;
         }
         case Op::XInputFail:
             world.xinput[n[0]].answers = false;
+            world.xinput[n[0]].faceOf = -1;
             break;
         case Op::Device:
             world.devices.push_back(command.text);

@@ -493,6 +493,13 @@ private:
                 ++next_;
                 return End();
             }
+            if (More() && !words_[next_].quoted && words_[next_].text == "of") {
+                command->op = Op::XInputOf;
+                ++next_;
+                if (!Number(command, "joystick id", 0, 15)) {
+                    return false;
+                }
+            }
             return Fields(command, kXInputFields);
         }
         if (name == "device") {

@@ -33,6 +33,7 @@ enum class Op : std::uint8_t {
     Unplug,
     XInput,
     XInputFail,
+    XInputOf,
     Device,
     DevicesClear,
     DevicesFail,
