@@ -197,31 +197,28 @@ bool XInputReads::Answers(std::uint32_t index)
 
 std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInputReads& reads, std::uint8_t* answered)
 {
-    std::int32_t own = -1;
-    std::int32_t lowest = -1;
     *answered = 0;
+    // What a press showed beats any guess, and reads no other index.
+    for (std::uint32_t index = 0; index < kMaxXInputDevices; ++index) {
+        if (g_confirmedFor[index] == joystick && reads.Answers(index)) {
+            *answered = static_cast<std::uint8_t>(1u << index);
+            return static_cast<std::int32_t>(index);
+        }
+    }
+    std::int32_t lowest = -1;
     for (std::uint32_t index = 0; index < kMaxXInputDevices; ++index) {
         if (!reads.Answers(index)) {
             continue;
         }
         *answered = static_cast<std::uint8_t>(*answered | (1u << index));
-        if (XInputConfirmedFor(index) == joystick && own < 0) {
-            own = static_cast<std::int32_t>(index);
-        }
-        if (XInputFreeFor(index, joystick) && lowest < 0) {
+        if (lowest < 0 && XInputFreeFor(index, joystick)) {
             lowest = static_cast<std::int32_t>(index);
         }
-    }
-    if (own >= 0) {
-        return own;
     }
     const bool positionQualifies = position >= 0 && position < kMaxXInputDevices &&
                                    (*answered & (1u << position)) != 0 &&
                                    XInputFreeFor(static_cast<std::uint32_t>(position), joystick);
-    if (positionQualifies || lowest < 0) {
-        return position;
-    }
-    return lowest;
+    return positionQualifies || lowest < 0 ? position : lowest;
 }
 
 }  // namespace zandrel

@@ -75,9 +75,9 @@ private:
 };
 
 // The XInput index for `joystick`, which the list gives position `position` (0..3):
-// an index confirmed for it that answers; else the position, when it answers and is
-// not confirmed for another joystick; else the lowest such index; else the position.
-// Reads every index once; `answered` gets the indexes that answered (one bit each).
+// an index confirmed for it that answers (reading no other); else the position, when
+// it answers and is not confirmed for another joystick; else the lowest such index;
+// else the position. `answered` gets the indexes that answered (one bit each).
 std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInputReads& reads, std::uint8_t* answered);
 
 }  // namespace zandrel
