@@ -120,6 +120,9 @@ std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
     zandrel::ForgetPadReading(*object);
     object->keysInBackground = 0;
     object->rumbleIndex = zandrel::kNoRumble;
+    std::memset(object->heldKeys, 0, sizeof object->heldKeys);
+    object->heldBits = 0;
+    object->rumbling = 0;
     object->bindings = 0;
     object->standardLayout = 0;
     zandrel::ForgetBoundPadIds(*object);

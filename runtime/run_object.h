@@ -1,4 +1,4 @@
-// The per-object record the host allocates (GetRunObjectDataSize: 976 bytes) and hands
+// The per-object record the host allocates (GetRunObjectDataSize: 1000 bytes) and hands
 // to every runtime entry. The first 912 bytes are the 1.0 record, unchanged.
 #pragma once
 
@@ -51,17 +51,21 @@ struct RunObject {
     std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
     // Added in 1.2.
     std::int32_t keysInBackground;      // 1: keys whatever window is in front; 0: only while the game is
-    std::int16_t rumbleIndex;           // XInput index last set to a non-zero speed, kNoRumble = none
+    std::int16_t rumbleIndex;           // kNoRumble; 1.3 keeps every index running in `rumbling`
     std::uint16_t bindings;             // counts bindings (wrapping), so an event's caller sees a new one
     std::uint8_t standardLayout;        // 1: a plain pad with a layout row decodes through it
     std::uint8_t padIdsRead;            // 1 while vid and pid are the bound pad's, read from it
     std::int16_t padLayout;             // the shared table's row for vid and pid, -1 = none
     std::uint32_t padLayoutGeneration;  // the table's generation padLayout was found in
+    // Added in 1.3.
+    std::uint8_t heldKeys[kPadBits];  // the key each pad bit sent down, valid where heldBits has the bit
+    std::uint16_t heldBits;           // pad bits that hold a key down
+    std::uint16_t rumbling;           // XInput indexes 0..3 this object set running, one bit each
 };
 
 constexpr std::int16_t kNoRumble = -1;
 
-static_assert(sizeof(RunObject) == 976, "RunObject size");
+static_assert(sizeof(RunObject) == 1000, "RunObject size");  // the header aligns it to 8
 static_assert(offsetof(RunObject, player) == 304, "player");
 static_assert(offsetof(RunObject, padId) == 308, "padId");
 static_assert(offsetof(RunObject, xinputIndex) == 312, "xinputIndex");
@@ -91,6 +95,9 @@ static_assert(offsetof(RunObject, standardLayout) == 968, "standardLayout");
 static_assert(offsetof(RunObject, padIdsRead) == 969, "padIdsRead");
 static_assert(offsetof(RunObject, padLayout) == 970, "padLayout");
 static_assert(offsetof(RunObject, padLayoutGeneration) == 972, "padLayoutGeneration");
+static_assert(offsetof(RunObject, heldKeys) == 976, "heldKeys");
+static_assert(offsetof(RunObject, heldBits) == 992, "heldBits");
+static_assert(offsetof(RunObject, rumbling) == 994, "rumbling");
 
 // The two tuning values; false (and nothing changed) for a value outside its range.
 inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
@@ -150,6 +157,17 @@ inline void RaiseCondition(RunObject& object, std::int32_t code)
     if (services != nullptr && services->GenerateEvent != nullptr) {
         services->GenerateEvent(&object, code, 0);
     }
+}
+
+// True when a pad bit of the object holds `key` down.
+inline bool HoldsKey(const RunObject& object, std::uint8_t key)
+{
+    for (unsigned bits = object.heldBits; bits != 0; bits &= bits - 1) {
+        if (object.heldKeys[__builtin_ctz(bits)] == key) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // A key-up for every pad bit held down, through the present mapping; then none is held.
