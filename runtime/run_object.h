@@ -52,7 +52,7 @@ struct RunObject {
     std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
     // Added in 1.2.
     std::int32_t keysInBackground;      // 1: keys whatever window is in front; 0: only while the game is
-    std::int16_t rumbleIndex;           // XInput index last set to a non-zero speed, kNoRumble = none
+    std::int16_t rumbleIndex;           // kNoRumble; 1.3 keeps every index running in `rumbling`
     std::uint16_t bindings;             // counts bindings (wrapping), so an event's caller sees a new one
     std::uint8_t standardLayout;        // 1: a plain pad with a layout row decodes through it
     std::uint8_t padIdsRead;            // 1 while vid and pid are the bound pad's, read from it
@@ -176,6 +176,17 @@ inline void RaiseCondition(RunObject& object, std::int32_t code)
     if (services != nullptr && services->GenerateEvent != nullptr) {
         services->GenerateEvent(&object, code, 0);
     }
+}
+
+// True when a pad bit of the object holds `key` down.
+inline bool HoldsKey(const RunObject& object, std::uint8_t key)
+{
+    for (unsigned bits = object.heldBits; bits != 0; bits &= bits - 1) {
+        if (object.heldKeys[__builtin_ctz(bits)] == key) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // A key-up for every pad bit held down, through the present mapping; then none is held.
