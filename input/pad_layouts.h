@@ -116,19 +116,25 @@ constexpr PadState ComposeWithLayout(PadState stickAndHat, std::uint32_t buttons
     return state;
 }
 
-// The pad bits of one read: through `layout` when one is given (a plain pad with the
-// standard layout, no triggers seen), else in the pad's own order, plain or XInput.
-inline PadState ComposeRead(PadState stickAndHat, std::uint32_t buttons, const PadLayout* layout,
-                            std::int32_t xinputIndex, std::int32_t triggerThreshold, SeenTriggers* seen)
+// The pad bits of one fetch: through its layout row when it has one (a plain pad with
+// the standard layout, no triggers seen), else in the pad's own order, plain or XInput.
+// `seen`, when given, gets the triggers the XInput read gave.
+inline PadState ComposeRead(const PadFetch& fetch, const PadTuning& tuning, SeenTriggers* seen)
 {
-    if (layout == nullptr) {
-        return ComposePad(static_cast<PadState>(stickAndHat | DirectionButtonBits(buttons)), buttons, xinputIndex,
-                          triggerThreshold, seen);
-    }
+    const PadState stickAndHat = StickAndHatBits(fetch.reading, tuning.centerX, tuning.centerY, tuning.deadZone);
+    const std::uint32_t buttons = fetch.reading.buttons;
+    const bool triggersSeen = fetch.xinputIndex >= 0 && fetch.xinputAnswered;
     if (seen != nullptr) {
-        *seen = SeenTriggers{-1, -1};
+        *seen = triggersSeen ? SeenTriggers{fetch.xinput.left, fetch.xinput.right} : SeenTriggers{-1, -1};
     }
-    return ComposeWithLayout(stickAndHat, buttons, *layout);
+    if (fetch.layout != nullptr) {
+        return ComposeWithLayout(stickAndHat, buttons, *fetch.layout);
+    }
+    const auto directions = static_cast<PadState>(stickAndHat | DirectionButtonBits(buttons));
+    if (fetch.xinputIndex < 0) {
+        return ComposePlain(directions, buttons);
+    }
+    return ComposeXInput(directions, buttons, triggersSeen ? &fetch.xinput : nullptr, tuning.triggerThreshold);
 }
 
 }  // namespace zandrel

@@ -1,4 +1,4 @@
-// The per-object record the host allocates (GetRunObjectDataSize: 976 bytes) and hands
+// The per-object record the host allocates (GetRunObjectDataSize: 1000 bytes) and hands
 // to every runtime entry. The first 912 bytes are the 1.0 record, unchanged.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include "input/pad_layouts.h"
 #include "input/pad_names.h"
 #include "input/pad_state.h"
+#include "input/xinput_devices.h"
 
 namespace zandrel {
 
@@ -51,17 +52,25 @@ struct RunObject {
     std::int16_t triggers[2];  // the latest frame's XInput read, left and right; -1 = none answered
     // Added in 1.2.
     std::int32_t keysInBackground;      // 1: keys whatever window is in front; 0: only while the game is
-    std::int16_t rumbleIndex;           // XInput index last set to a non-zero speed, kNoRumble = none
+    std::int16_t rumbleIndex;           // kNoRumble; 1.3 keeps every index running in `rumbling`
     std::uint16_t bindings;             // counts bindings (wrapping), so an event's caller sees a new one
     std::uint8_t standardLayout;        // 1: a plain pad with a layout row decodes through it
     std::uint8_t padIdsRead;            // 1 while vid and pid are the bound pad's, read from it
     std::int16_t padLayout;             // the shared table's row for vid and pid, -1 = none
     std::uint32_t padLayoutGeneration;  // the table's generation padLayout was found in
+    // Added in 1.3.
+    std::uint8_t heldKeys[kPadBits];  // the key each pad bit sent down, valid where heldBits has the bit
+    std::uint16_t heldBits;           // pad bits that hold a key down
+    std::uint16_t rumbling;           // XInput indexes 0..3 this object set running, one bit each
+    std::int8_t loneXInput;           // the index that alone agreed with the last good frame's press, -1 = none
+    std::uint8_t guessAnswered;       // the XInput indexes (one bit each) that answered at the last guess
+    std::uint8_t guessDue;            // 1: the next good frame guesses the XInput index again
+    std::uint8_t searchWait;          // frames in error until the other joystick ids are searched again
 };
 
 constexpr std::int16_t kNoRumble = -1;
 
-static_assert(sizeof(RunObject) == 976, "RunObject size");
+static_assert(sizeof(RunObject) == 1000, "RunObject size");
 static_assert(offsetof(RunObject, player) == 304, "player");
 static_assert(offsetof(RunObject, padId) == 308, "padId");
 static_assert(offsetof(RunObject, xinputIndex) == 312, "xinputIndex");
@@ -91,6 +100,13 @@ static_assert(offsetof(RunObject, standardLayout) == 968, "standardLayout");
 static_assert(offsetof(RunObject, padIdsRead) == 969, "padIdsRead");
 static_assert(offsetof(RunObject, padLayout) == 970, "padLayout");
 static_assert(offsetof(RunObject, padLayoutGeneration) == 972, "padLayoutGeneration");
+static_assert(offsetof(RunObject, heldKeys) == 976, "heldKeys");
+static_assert(offsetof(RunObject, heldBits) == 992, "heldBits");
+static_assert(offsetof(RunObject, rumbling) == 994, "rumbling");
+static_assert(offsetof(RunObject, loneXInput) == 996, "loneXInput");
+static_assert(offsetof(RunObject, guessAnswered) == 997, "guessAnswered");
+static_assert(offsetof(RunObject, guessDue) == 998, "guessDue");
+static_assert(offsetof(RunObject, searchWait) == 999, "searchWait");
 
 // The two tuning values; false (and nothing changed) for a value outside its range.
 inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
@@ -131,6 +147,16 @@ const PadLayout* BoundPadLayout(RunObject& object);
 
 PadType BoundPadType(RunObject& object);
 
+inline PadTuning TuningOf(const RunObject& object)
+{
+    return PadTuning{object.centerX, object.centerY, object.deadZone, object.triggerThreshold,
+                     object.standardLayout != 0};
+}
+
+// Completes a fetch of the bound pad as the object has placed it: the XInput read of
+// its index through `reads`, or its layout row.
+void FetchAsBound(RunObject& object, XInputReads& reads, PadFetch* fetch);
+
 // Key code of real pad bit `bit` through virtualMap and keyMap; false when the bit
 // is switched off or its entry lies outside 0..15 (a loaded file may hold any byte).
 inline bool KeyOfPadBit(const RunObject& object, int bit, std::uint8_t* key)
@@ -152,15 +178,67 @@ inline void RaiseCondition(RunObject& object, std::int32_t code)
     }
 }
 
+// True when a pad bit of the object holds `key` down.
+inline bool HoldsKey(const RunObject& object, std::uint8_t key)
+{
+    for (unsigned bits = object.heldBits; bits != 0; bits &= bits - 1) {
+        if (object.heldKeys[__builtin_ctz(bits)] == key) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // A key-up for every pad bit held down, through the present mapping; then none is held.
 void ReleaseHeldKeys(RunObject& object);
 
 // Both motors of the pad the object set rumbling to 0, once; a pad it never set is left alone.
 void StopRumble(RunObject& object);
 
-// Called first by the actions that bind the object again: its rumble stops, and the
-// binding count moves on, so a RaiseWatchingBinding under way learns of it.
-void BeginBinding(RunObject& object);
+constexpr std::int32_t kPadDisconnectedCode = 5;
+constexpr std::int32_t kPadReconnectedCode = 6;
+
+// True when the bound pad's vendor and product ids were read from it and are not both 0.
+bool PadIdsKnown(const RunObject& object);
+
+// True when the bound pad decodes as an XInput pad, or will at its first frame.
+bool DecodesAsXInput(const RunObject& object);
+
+// How many live objects are bound to joystick id `padId` (0 for an id outside 0..15);
+// an object in error still counts for its id.
+std::int32_t ObjectsBoundTo(std::int32_t padId);
+
+// No object bound anywhere, as at loading.
+void ResetPadBindings();
+
+// Binding, recovering, following and reloading have their one home in binding.cpp.
+
+// What a binding needs to know of the one before it.
+struct BindingBefore {
+    std::int32_t padId;
+    std::int32_t xinputIndex;
+};
+
+// Called by SetPlayerAndPadID and LoadSetting before they change anything: a binding
+// to another pad id or none releases the object's keys and stops its motors.
+BindingBefore BeginBinding(RunObject& object, std::int32_t newPadId);
+
+enum class BindingBy { kAction, kSettings };
+
+// Completes the binding to the padId now stored.
+void BindPad(RunObject& object, const BindingBefore& before, BindingBy by);
+
+// The bound pad answered its probe; `ids` null when its capabilities did not.
+void RecoverPad(RunObject& object, const platform::JoyIds* ids);
+
+// The object's pad came back at joystick id `padId`.
+void FollowPad(RunObject& object, std::int32_t padId);
+
+// ReLoadDeviceList.
+void ReloadDevices(RunObject& object);
+
+// A destroyed object is bound nowhere.
+void LeaveBinding(RunObject& object);
 
 // RaiseCondition; true when the game's answer to the event bound the object again.
 bool RaiseWatchingBinding(RunObject& object, std::int32_t code);

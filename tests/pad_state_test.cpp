@@ -118,9 +118,9 @@ TEST(Compose, XInputFoldsTriggersAndMovesUpperButtons)
     }
 }
 
-TEST(Compose, FailedXInputReadKeepsOnlyDirections)
+TEST(Compose, FailedXInputReadKeepsTheButtonsAndLosesOnlyTheTriggers)
 {
-    EXPECT_EQ(ComposeXInput(kPadLeft | kPadUp, 0xFFF, nullptr), kPadLeft | kPadUp);
+    EXPECT_EQ(ComposeXInput(kPadLeft | kPadUp, 0xFFF, nullptr), kPadLeft | kPadUp | 0x3F0 | 0xF000);
 }
 
 // The extremes a loaded calibration or a wild driver can give: no overflow, values

@@ -33,7 +33,7 @@ TEST(CreateRunObject, DefaultsSeedKeysFromPlayerOne)
         ASSERT_EQ(object->keyState[k], 0) << k;
         ASSERT_EQ(object->prevKeyState[k], 0) << k;  // not the host's leftovers
     }
-    EXPECT_EQ(GetRunObjectDataSize(nullptr, nullptr), 976);
+    EXPECT_EQ(GetRunObjectDataSize(nullptr, nullptr), 1000);
 }
 
 TEST(DestroyRunObject, ReleasesHeldBitsThroughTheMappingEvenWhenDisabled)

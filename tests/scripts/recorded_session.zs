@@ -55,12 +55,9 @@ frame
 unplug 0
 frame
 => joyConfigChanged
-xinput 0 fail
-frame
-frame 8
-xinput 0
-frame
+frame 9
 joystick 0 buttons=0x0002
+frame
 frame
 => key up 0x5A
 frame 6

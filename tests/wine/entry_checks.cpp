@@ -34,7 +34,7 @@ WINE_CHECK_GROUP(InformationAnswers)
     for (const auto& c : cases) {
         EXPECT_SAME(c.answer, mfx.GetInfos(c.query));
     }
-    EXPECT_SAME(976, mfx.GetRunObjectDataSize(nullptr, nullptr));
+    EXPECT_SAME(1000, mfx.GetRunObjectDataSize(nullptr, nullptr));
     EXPECT_SAME(static_cast<std::int32_t>(sizeof(zandrel::RunObject)), mfx.GetRunObjectDataSize(nullptr, nullptr));
     EXPECT_SAME(std::u16string(u"Help\\MyExt.chm"), wine_host::TextOf(mfx.GetHelpFileName()));
     EXPECT_TRUE(mfx.GetDependencies() == nullptr);
