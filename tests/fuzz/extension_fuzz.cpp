@@ -408,6 +408,7 @@ private:
                 if (slots_[s].object == nullptr) {
                     continue;
                 }
+                const std::int32_t padBefore = slots_[s].object->padId;
                 t_allocations = 0;
                 t_counting = true;
                 HandleRunObject(slots_[s].object);
@@ -418,6 +419,11 @@ private:
                 }
                 if (raiseFault_ != nullptr) {
                     return raiseFault_;
+                }
+                const std::int32_t padAfter = slots_[s].object->padId;
+                if (padAfter != padBefore && padAfter >= 0 && ObjectsBoundTo(padAfter) != 1) {
+                    return "slot " + std::to_string(s) + " followed its pad to joystick " + std::to_string(padAfter) +
+                           ", which another object is bound to";
                 }
             }
         }
@@ -755,6 +761,10 @@ private:
         if (count < 0 || count > kMaxXInputDevices) {
             return "XInput device list count " + std::to_string(count);
         }
+        const std::string placeFault = CheckPlaces();
+        if (!placeFault.empty()) {
+            return placeFault;
+        }
         const std::string layoutFault = CheckLayouts();
         if (!layoutFault.empty()) {
             return layoutFault;
@@ -773,6 +783,37 @@ private:
         world.ClearLog();
         if (resources::sim::LiveMenuCount() != 0) {
             return "menus left alive: " + std::to_string(resources::sim::LiveMenuCount());
+        }
+        return {};
+    }
+
+    // One pad, one XInput index: an index is confirmed for at most one joystick, which
+    // holds no other; the module's count of objects bound to each id is the host's.
+    std::string CheckPlaces() const
+    {
+        std::int32_t confirmedFor[kMaxXInputDevices];
+        for (std::uint32_t index = 0; index < kMaxXInputDevices; ++index) {
+            confirmedFor[index] = XInputConfirmedFor(index);
+            if (confirmedFor[index] < -1 || confirmedFor[index] > 15) {
+                return "XInput index " + std::to_string(index) + " confirmed for joystick " +
+                       std::to_string(confirmedFor[index]);
+            }
+            for (std::uint32_t before = 0; before < index; ++before) {
+                if (confirmedFor[index] >= 0 && confirmedFor[before] == confirmedFor[index]) {
+                    return "XInput indexes " + std::to_string(before) + " and " + std::to_string(index) +
+                           " both confirmed for joystick " + std::to_string(confirmedFor[index]);
+                }
+            }
+        }
+        for (std::int32_t id = 0; id < 16; ++id) {
+            std::int32_t bound = 0;
+            for (const Slot& slot : slots_) {
+                bound += slot.object != nullptr && slot.object->padId == id ? 1 : 0;
+            }
+            if (ObjectsBoundTo(id) != bound) {
+                return "objects bound to joystick " + std::to_string(id) + ": " + std::to_string(bound) +
+                       ", the module counts " + std::to_string(ObjectsBoundTo(id));
+            }
         }
         return {};
     }
