@@ -10,6 +10,12 @@
 #                                 inventory, checking SCRIPT, with pad 0's A held and its
 #                                 left trigger pulled, then listing the pads; left out
 #                                 (said so) where 32-bit programs run through qemu
+#   vpad.sh scripts SHIM_DIR EXE MFX SCRIPT...
+#                                 a fresh server with two XInput-class pads and a DualShock 4
+#                                 (joysticks 0, 1, 2), then one run of the 32-bit host with the
+#                                 real pads, XInput and inventory and the pads' channel, checking
+#                                 the scripts (which move the pads themselves); left out under
+#                                 qemu as the host run is
 #   vpad.sh stop                  end the server
 set -euo pipefail
 wine64=/usr/lib/wine/wine64
@@ -53,10 +59,15 @@ forget_pads() {
 }
 
 start() {
-    local shim=$1 pads=$2 began=$SECONDS
+    local shim=$1 pads=$2 keep=${3:-} began=$SECONDS
     [ -x "$wine64" ] || fail "$wine64 is missing (package wine64)"
     [ -f "$shim/libvpad_preload.so" ] && [ -f "$shim/libvpad_sdl.so" ] || fail "the shim is not built in $shim"
-    rm -rf "$VPAD_RUN"
+    # A second start of the stage keeps the logs of what ran before it.
+    if [ "$keep" = keep ]; then
+        rm -f "$VPAD_RUN/status" "$VPAD_RUN/pads.log"
+    else
+        rm -rf "$VPAD_RUN"
+    fi
     mkdir -p "$VPAD_RUN"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
@@ -92,10 +103,29 @@ start() {
     say "$(cat "$VPAD_RUN/pads.log")"
 }
 
+# Where the kernel runs no 32-bit programs, binfmt hands the 32-bit loader to qemu.
+through_qemu() {
+    grep -qs '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386
+}
+
+scripts() {
+    local shim=$1 exe=$2 mfx=$3
+    shift 3
+    if through_qemu; then
+        echo "32-bit programs run through qemu on this machine: the pad stage's scripts are left out"
+        return 0
+    fi
+    [ -f "$exe" ] && [ -f "$mfx" ] || fail "$exe or $mfx is missing: the Windows stage builds them"
+    start "$shim" xinput,xinput,ds4 keep >/dev/null
+    echo "32-bit zandrel-host.exe with the real pads and the pads' channel:" "${@##*/}"
+    # Frame times go to the error stream, kept in the log with the checks' lines.
+    (cd "$VPAD_RUN" && WINEDEBUG=-all "$wine32" "$exe" --mfx "$mfx" --real-pads --real-inventory \
+        --pad-channel "$(port)" check "$@" 2>&1)
+}
+
 host() {
     local exe=$1 mfx=$2 script=$3
-    # Where the kernel runs no 32-bit programs, binfmt hands the 32-bit loader to qemu.
-    if grep -qs '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386; then
+    if through_qemu; then
         echo "32-bit programs run through qemu on this machine: the 32-bit host run with the real pads is left out"
         return 0
     fi
@@ -131,12 +161,17 @@ start) start "$2" "$3" ;;
 send) send "$2" ;;
 conformance) WINEDEBUG=-all "$wine64" "$2" "$(port)" | tee "$VPAD_RUN/conformance.log" ;;
 host) host "$2" "$3" "$4" | tee "$VPAD_RUN/real-pads-host.log" ;;
+scripts)
+    shift
+    scripts "$@" | tee "$VPAD_RUN/real-pads-scripts.log"
+    ;;
 stop)
     wineserver -k </dev/null >/dev/null 2>&1 || true
     echo "pad stage server stopped"
     ;;
 *)
-    echo "usage: vpad.sh start SHIM_DIR PADS | send COMMAND | conformance EXE | host EXE MFX SCRIPT | stop" >&2
+    echo "usage: vpad.sh start SHIM_DIR PADS | send COMMAND | conformance EXE | host EXE MFX SCRIPT |" \
+        "scripts SHIM_DIR EXE MFX SCRIPT... | stop" >&2
     exit 2
     ;;
 esac

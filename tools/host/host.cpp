@@ -381,6 +381,9 @@ void Host::Execute(const Command& command, std::vector<std::string>* output)
         case Op::FrameTimes:
             ReportFrameTimes();
             break;
+        case Op::FrameTimesStart:
+            frameTimes_.clear();
+            break;
         case Op::Action:
         case Op::Condition:
         case Op::Expression:

@@ -462,13 +462,21 @@ private:
         command->op = Op::Pad;
         std::size_t verb = 0;
         if (!Number(command, "virtual pad", 0, 3) ||
-            !Keyword("pad command", {"plug", "unplug", "reset", "rumble", "button", "axis", "hat"}, &verb)) {
+            !Keyword("pad command", {"plug", "unplug", "reset", "rumble", "button", "axis", "hat", "nudge"}, &verb)) {
             return false;
         }
-        static const char* const kVerbs[] = {"plug", "unplug", "reset", "rumble", "button", "axis", "hat"};
+        static const char* const kVerbs[] = {"plug", "unplug", "reset", "rumble", "button", "axis", "hat", "nudge"};
         command->channelLine = std::string(kVerbs[verb]) + " " + std::to_string(command->numbers[0]);
         if (verb <= 3) {
             command->op = verb == 3 ? Op::PadRumble : Op::Pad;
+            return End();
+        }
+        if (verb == 7) {
+            std::size_t on = 0;
+            if (!Keyword("nudge", {"off", "on"}, &on)) {
+                return false;
+            }
+            command->channelLine += on == 1 ? " 1" : " 0";
             return End();
         }
         const std::int64_t kLow[] = {0, -32768};
@@ -649,6 +657,10 @@ private:
         }
         if (name == "frametimes") {
             command->op = Op::FrameTimes;
+            if (More() && !words_[next_].quoted && words_[next_].text == "start") {
+                command->op = Op::FrameTimesStart;
+                ++next_;
+            }
             return End();
         }
         if (name == "frame") {

@@ -70,6 +70,7 @@ enum class Op : std::uint8_t {
     PadRumble,
     Pace,
     FrameTimes,
+    FrameTimesStart,
 };
 
 // Joystick and XInput fields that a command names.

@@ -20,7 +20,9 @@
 // one line back ("ok" or "error WHY") once it is applied:
 //   plug P | unplug P | reset P | button P N 0|1 | axis P N -32768..32767 |
 //   hat P N c|n|ne|e|se|s|sw|w|nw   (on a pad without a hat: its d-pad buttons) |
-//   rumble P   (answers "ok LOW HIGH": the motor speeds the pad was last given)
+//   rumble P   (answers "ok LOW HIGH": the motor speeds the pad was last given) |
+//   nudge P 0|1   (1: the right stick's Y, which Wine's joystick service shows nowhere,
+//                 moves every 20 ms, plugged or not, so that Wine gets reports)
 #define _GNU_SOURCE
 #include <SDL.h>
 #include <arpa/inet.h>
@@ -51,12 +53,13 @@ struct PadKind {
     Uint32 buttonMask;   // a game controller's buttons, as SDL_GameControllerButton bits
     Uint32 axisMask;     // a game controller's axes, as SDL_GameControllerAxis bits
     int dpadButton;      // first of the four d-pad buttons (up down left right), or -1
+    int quietAxis;       // the right stick's Y, which Wine's joystick service shows nowhere
 };
 
 static const struct PadKind kKinds[] = {
     {"xinput", "Virtual XInput-class pad", SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0x045E, 0x028E, 6, 15, 0, 0x30, 0x7FFF,
-     0x3F, 11},
-    {"ds4", "Virtual DualShock 4", SDL_JOYSTICK_TYPE_UNKNOWN, 0x054C, 0x05C4, 6, 14, 1, 0x24, 0, 0, -1},
+     0x3F, 11, 3},
+    {"ds4", "Virtual DualShock 4", SDL_JOYSTICK_TYPE_UNKNOWN, 0x054C, 0x05C4, 6, 14, 1, 0x24, 0, 0, -1, 4},
 };
 
 struct Pad {
@@ -66,6 +69,10 @@ struct Pad {
     // The motor speeds last asked of the pad (SDL_JoystickRumble, as Wine's bus driver
     // turns a vibration into), low in the high half; set from SDL's thread.
     Uint32 rumble;
+    // While set, the quiet axis moves every 20 ms, so that Wine gets reports from the pad
+    // (a pad Wine has just found shows a held button only with its next report).
+    int nudge;
+    int nudged;
 };
 
 static struct Pad pads[kMaxPads];
@@ -210,6 +217,10 @@ static const char* Apply(const char* line)
     if (strcmp(verb, "unplug") == 0 && fields == 2) {
         return Unplug(pad);
     }
+    if (strcmp(verb, "nudge") == 0 && fields == 3) {
+        pad->nudge = item != 0;
+        return "ok";
+    }
     if (pad->joystick == NULL) {
         return "error the pad is unplugged";
     }
@@ -281,6 +292,25 @@ static void Serve(int client)
     }
 }
 
+static void* NudgeThread(void* argument)
+{
+    (void)argument;
+    const struct timespec pause = {0, 20 * 1000 * 1000};
+    for (;;) {
+        nanosleep(&pause, NULL);
+        pthread_mutex_lock(&padLock);
+        for (int i = 0; i < padCount; ++i) {
+            struct Pad* pad = &pads[i];
+            if (pad->nudge && pad->joystick != NULL) {
+                pad->nudged = !pad->nudged;
+                SDL_JoystickSetVirtualAxis(pad->joystick, pad->kind->quietAxis, pad->nudged ? 2000 : 0);
+            }
+        }
+        pthread_mutex_unlock(&padLock);
+    }
+    return NULL;
+}
+
 static void* ChannelThread(void* argument)
 {
     const int listener = (int)(intptr_t)argument;
@@ -332,6 +362,11 @@ static void DefinePads(void)
                 struct Pad* pad = &pads[padCount++];
                 pad->kind = &kKinds[k];
                 if (plugged) {
+                    // One at a time, so that Wine numbers the joysticks in the list's order.
+                    if (padCount > 1) {
+                        const struct timespec gap = {0, 300 * 1000 * 1000};
+                        nanosleep(&gap, NULL);
+                    }
                     Plug(pad);
                 }
             }
@@ -352,6 +387,9 @@ static void StartPads(void)
         return;
     }
     pthread_detach(thread);
+    if (pthread_create(&thread, NULL, NudgeThread, NULL) == 0) {
+        pthread_detach(thread);
+    }
     const char* status = getenv("VPAD_STATUS");
     FILE* file = status != NULL && status[0] != 0 ? fopen(status, "w") : NULL;
     if (file != NULL) {
