@@ -661,33 +661,39 @@ void CheckUnplugAndReplug(const Pad& pad)
     if (!Command("replug", Format("plug %d", pad.channel))) {
         return;
     }
-    // First as the frame cycle gets an XInput pad back, a frame each 1/60 s: while in
-    // error it probes the pad's XInput index; once that answers it reads the joystick,
-    // and a read that fails puts it back in error and tells the service. Reported: Wine's
-    // joystick service looks for new pads only when asked for the capabilities of an id
-    // that has none, which these frames never do.
+    // First as the frame cycle gets a pad back, a frame each 1/60 s: while in error it
+    // reads the pad's joystick id, and in the frame that failed and every 60 frames it
+    // also asks the other ids' capabilities (asking an id with no pad is what makes
+    // Wine look for new pads) and follows the pad to the lowest that answers with its
+    // ids and reads. Reported: where the pad is read again, and whether the pad read at
+    // its old id is it.
     double start = NowMs();
     int frames = 0;
-    int reconnects = 0;
-    bool error = true;
-    bool back = false;
-    do {
-        ++frames;
-        XInputTriggers triggers{};
+    std::uint32_t at = pad.joystick;
+    std::string how = "still fails";
+    for (bool back = false; !back && NowMs() - start < kFrameCycleReplugMs; ++frames) {
         JoyReading reading{};
-        if (error) {
-            error = zandrel::platform::ReadXInputTriggers(static_cast<std::uint32_t>(pad.xinputIndex), &triggers) != 0;
-            reconnects += error ? 0 : 1;
-        } else if (!(back = zandrel::platform::ReadJoystick(pad.joystick, &reading) == 0)) {
-            error = true;
-            zandrel::platform::JoystickConfigChanged();
+        if (zandrel::platform::ReadJoystick(at, &reading) == 0) {
+            JoyIds ids{};
+            const bool same = zandrel::platform::ReadJoystickIds(at, &ids) == 0 && ids.vendor == pad.vendor &&
+                              ids.product == pad.product;
+            how = Format("reads again at its own joystick %u (ids there %s)", at, same ? "its own" : "another pad's");
+            back = true;
+        } else if (frames % 60 == 0) {
+            for (std::uint32_t id = 0; id < kJoystickIds && !back; ++id) {
+                JoyIds ids{};
+                if (id != at && zandrel::platform::ReadJoystickIds(id, &ids) == 0 && ids.vendor == pad.vendor &&
+                    ids.product == pad.product && zandrel::platform::ReadJoystick(id, &reading) == 0) {
+                    how = Format("is followed to joystick %u", id);
+                    back = true;
+                }
+            }
         }
         Sleep(16);
-    } while (!back && NowMs() - start < kFrameCycleReplugMs);
-    Report(
-        Format("replug, as the frame cycle reads: joystick %u %s after %d frames (%.0f ms); reconnected %d "
-               "times, each followed by a failed read and joyConfigChanged",
-               pad.joystick, back ? "reads again" : "still fails", frames, NowMs() - start, reconnects));
+    }
+    Report(Format("replug, as the frame cycle reads: joystick %u %s after %d frames (%.0f ms)%s", pad.joystick,
+                  how.c_str(), frames, NowMs() - start,
+                  how.rfind("is followed", 0) == 0 ? ": the pad in its own place again" : ""));
     // Then as a program that looks for it: the service told, every id's capabilities asked.
     zandrel::platform::JoystickConfigChanged();
     start = NowMs();
@@ -753,6 +759,55 @@ void ReportTrigger(const Pad (&players)[2], int pulled)
     PollUntil(players[pulled], AtRest, kChangeLimitMs, &seen);
 }
 
+// One press of A on each of two identical pads, as the frame cycle checks an XInput
+// index: the index whose button word shows the joystick's buttons alone, and no other
+// joystick holds, is confirmed for it; then each pad's index is guessed again.
+void PlaceTwinPads(Pad (&players)[2])
+{
+    for (Pad& player : players) {
+        if (!Command("A of one identical pad", Format("button %d 0 1", player.channel))) {
+            return;
+        }
+        Observation seen;
+        PollUntil(
+            player, [](const Observation& o) { return (o.reading.buttons & 1u) != 0; }, kChangeLimitMs, &seen);
+        zandrel::XInputReads reads;
+        std::int32_t agreeing = -1;
+        int agreements = 0;
+        for (std::uint32_t index = 0; index < 4; ++index) {
+            XInputTriggers state{};
+            if (reads.Read(index, &state) &&
+                zandrel::XInputFreeFor(index, static_cast<std::int32_t>(player.joystick)) &&
+                (state.buttons & zandrel::kXInputFaceWord) == zandrel::XInputWordOfButtons(1)) {
+                agreeing = static_cast<std::int32_t>(index);
+                ++agreements;
+            }
+        }
+        if (agreements == 1) {
+            zandrel::ConfirmXInput(static_cast<std::uint32_t>(agreeing), static_cast<std::int32_t>(player.joystick));
+        }
+        Command("identical pad back at rest", Format("reset %d", player.channel));
+        PollUntil(player, AtRest, kChangeLimitMs, &seen);
+    }
+    for (Pad& player : players) {
+        zandrel::XInputReads reads;
+        std::uint8_t answered = 0;
+        const std::int32_t position = zandrel::LookUpXInput(player.joystick).position;
+        player.xinputIndex = zandrel::GuessXInputIndex(static_cast<std::int32_t>(player.joystick),
+                                                       position < 0 ? 0 : position, reads, &answered);
+    }
+    const bool own = players[0].xinputIndex != players[1].xinputIndex &&
+                     zandrel::XInputConfirmedFor(static_cast<std::uint32_t>(players[0].xinputIndex)) ==
+                         static_cast<std::int32_t>(players[0].joystick) &&
+                     zandrel::XInputConfirmedFor(static_cast<std::uint32_t>(players[1].xinputIndex)) ==
+                         static_cast<std::int32_t>(players[1].joystick);
+    Report(
+        Format("two identical pads: after one press on each, joystick %u -> XInput index %d, joystick %u -> "
+               "XInput index %d: %s",
+               players[0].joystick, players[0].xinputIndex, players[1].joystick, players[1].xinputIndex,
+               own ? "each pad in its own place" : "not each in its own place"));
+}
+
 // Two identical XInput-class pads: which XInput index the lookup gives each, and
 // whether the second one's trigger shows on the second player's bits. Reported, not
 // checked: the lookup goes by vendor and product alone.
@@ -778,6 +833,7 @@ void ReportTwinPads(const Pad& first)
         Report(
             Format("two identical pads: joystick %u -> XInput index %d", players[i].joystick, players[i].xinputIndex));
     }
+    PlaceTwinPads(players);
     for (int pulled = 1; pulled >= 0; --pulled) {
         ReportTrigger(players, pulled);
     }
