@@ -76,8 +76,7 @@ void PlaceOtherPad(std::uint32_t id, bool standardLayout, PadFetch* fetch)
     const XInputLookup lookup = LookUpXInput(id);
     if (lookup.position >= 0) {
         XInputReads reads;
-        std::uint8_t answered = 0;
-        fetch->xinputIndex = GuessXInputIndex(static_cast<std::int32_t>(id), lookup.position, reads, &answered);
+        fetch->xinputIndex = GuessXInputIndex(static_cast<std::int32_t>(id), lookup.position, reads, nullptr);
         fetch->xinputAnswered = reads.Read(static_cast<std::uint32_t>(fetch->xinputIndex), &fetch->xinput);
         return;
     }

@@ -222,10 +222,8 @@ constexpr std::uint32_t kXInputFaceButtons = (1u << kXInputFaceButtonCount) - 1;
 constexpr std::uint16_t XInputWordOfButtons(std::uint32_t buttons)
 {
     std::uint16_t word = 0;
-    for (int button = 0; button < kXInputFaceButtonCount; ++button) {
-        if ((buttons >> button) & 1u) {
-            word = static_cast<std::uint16_t>(word | kXInputWordOfButton[button]);
-        }
+    for (std::uint32_t rest = buttons & kXInputFaceButtons; rest != 0; rest &= rest - 1) {
+        word = static_cast<std::uint16_t>(word | kXInputWordOfButton[__builtin_ctz(rest)]);
     }
     return word;
 }

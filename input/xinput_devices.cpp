@@ -197,12 +197,24 @@ bool XInputReads::Answers(std::uint32_t index)
 
 std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInputReads& reads, std::uint8_t* answered)
 {
+    // Without `answered` no index needs reading once the answer is known.
+    std::uint8_t unremembered = 0;
+    if (answered == nullptr) {
+        answered = &unremembered;
+    }
     *answered = 0;
     // What a press showed beats any guess, and reads no other index.
     for (std::uint32_t index = 0; index < kMaxXInputDevices; ++index) {
         if (g_confirmedFor[index] == joystick && reads.Answers(index)) {
             *answered = static_cast<std::uint8_t>(1u << index);
             return static_cast<std::int32_t>(index);
+        }
+    }
+    const bool positionInRange = position >= 0 && position < kMaxXInputDevices;
+    if (answered == &unremembered && positionInRange) {
+        const auto at = static_cast<std::uint32_t>(position);
+        if (XInputFreeFor(at, joystick) && reads.Answers(at)) {
+            return position;
         }
     }
     std::int32_t lowest = -1;
@@ -215,8 +227,7 @@ std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInp
             lowest = static_cast<std::int32_t>(index);
         }
     }
-    const bool positionQualifies = position >= 0 && position < kMaxXInputDevices &&
-                                   (*answered & (1u << position)) != 0 &&
+    const bool positionQualifies = positionInRange && (*answered & (1u << position)) != 0 &&
                                    XInputFreeFor(static_cast<std::uint32_t>(position), joystick);
     return positionQualifies || lowest < 0 ? position : lowest;
 }

@@ -77,7 +77,8 @@ private:
 // The XInput index for `joystick`, which the list gives position `position` (0..3):
 // an index confirmed for it that answers (reading no other); else the position, when
 // it answers and is not confirmed for another joystick; else the lowest such index;
-// else the position. `answered` gets the indexes that answered (one bit each).
+// else the position. `answered`, when given, gets the indexes that answered (one bit
+// each), and every index is read; otherwise only what the answer needs.
 std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInputReads& reads, std::uint8_t* answered);
 
 }  // namespace zandrel

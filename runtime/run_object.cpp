@@ -42,7 +42,7 @@ namespace {
 void FindBoundPadLayout(RunObject& object, const PadLayoutTable& table)
 {
     object.padLayout =
-        static_cast<std::int16_t>(object.padIdsRead != 0 ? FindPadLayout(table, object.vid, object.pid) : -1);
+        static_cast<std::int16_t>(PadIdsKnown(object) ? FindPadLayout(table, object.vid, object.pid) : -1);
     object.padLayoutGeneration = table.generation;
 }
 

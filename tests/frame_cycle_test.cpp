@@ -232,6 +232,43 @@ TEST_F(FrameCycle, TransientXInputFailureDropsOnlyTheTriggers)
     EXPECT_EQ(Frames(), (Effects{KeyDown(0)}));
 }
 
+// Platform calls an object in error makes in one frame, counted by the world.
+struct CallCount {
+    int reads = 0;
+    int capabilities = 0;
+    int xinput = 0;
+};
+
+TEST_F(FrameCycle, InErrorOneJoystickReadAFrameExceptTheSearchFrames)
+{
+    PlugXInput(0);
+    Bind(0);
+    object->vid = 0x045E;  // ids known, so the other ids are searched
+    object->pid = 0x028E;
+    object->padIdsRead = 1;
+    Frames();
+    static CallCount calls;
+    static const sim::ReadObserver kCounter{
+        nullptr, [](void*, std::uint32_t, std::uint32_t, const platform::JoyReading&) { ++calls.reads; },
+        [](void*, std::uint32_t, std::uint32_t, const platform::JoyIds&) { ++calls.capabilities; },
+        [](void*, std::uint32_t, std::uint32_t, const platform::XInputTriggers&) { ++calls.xinput; }};
+    host.world().readObserver = &kCounter;
+    host.world().joysticks[0].present = false;
+    std::vector<int> searches;
+    for (int frame = 0; frame < 121; ++frame) {
+        calls = CallCount{};
+        Frames();
+        if (calls.capabilities > 0) {
+            searches.push_back(frame);
+            EXPECT_EQ(calls.capabilities, 15) << frame;  // every other id
+        }
+        EXPECT_EQ(calls.reads, 1) << frame;
+        EXPECT_EQ(calls.xinput, 0) << frame;
+    }
+    EXPECT_EQ(searches, (std::vector<int>{0, 60, 120}));
+    host.world().readObserver = nullptr;
+}
+
 TEST_F(FrameCycle, NegativePadIdInErrorStaysInError)
 {
     Plug(0);
