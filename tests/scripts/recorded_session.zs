@@ -54,6 +54,8 @@ frame
 frame
 unplug 0
 frame
+=> key up 0x5A
+=> key up 0x58
 => joyConfigChanged
 xinput 0 fail
 frame
@@ -62,7 +64,7 @@ xinput 0
 frame
 joystick 0 buttons=0x0002
 frame
-=> key up 0x5A
+=> key down 0x58
 frame 6
 destroy pad
 => key up 0x58

@@ -97,6 +97,7 @@ action pad XInputSetVibration 3 4
 
 # Vibration needs a player 0..3 too. Binding again stops the motors the object set.
 action pad SetPlayerAndPadID 9 0
+=> vibrate 0 0 0
 => vibrate 1 0 0
 => rescan
 frame
