@@ -43,18 +43,10 @@ std::int32_t ZANDREL_CALL SetPlayerAndPadID(RunObject* object, std::int32_t, std
     }
     const std::int32_t player = NextActionInteger(*object);
     const std::int32_t padId = NextActionInteger(*object);
-    BeginBinding(*object);
+    const BindingBefore before = BeginBinding(*object, padId);
     object->player = player;
     object->padId = padId;
-    ForgetPadReading(*object);  // the values of a former pad are not this one's
-    platform::JoyIds ids{};
-    if (!ReadBoundPadIds(padId, &ids)) {
-        ForgetBoundPadIds(*object);
-        return 0;
-    }
-    NoteBoundPadIds(*object, ids);
-    object->xinputIndex = kXInputUnresolved;
-    RescanXInputDevices();
+    BindPad(*object, before, BindingBy::kAction);
     return 0;
 }
 
@@ -150,9 +142,7 @@ std::int32_t ZANDREL_CALL ReLoadDeviceList(RunObject* object, std::int32_t, std:
     if (object == nullptr) {
         return 0;
     }
-    platform::JoystickConfigChanged();
-    object->xinputIndex = kXInputUnresolved;
-    RescanXInputDevices();
+    ReloadDevices(*object);
     return 0;
 }
 

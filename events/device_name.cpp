@@ -58,7 +58,8 @@ HostParam ZANDREL_CALL getButtonName(RunObject* object, HostParam parameters)
     const std::int32_t bit = FirstExpressionParameter(*object, parameters);
     MarkStringResult(*object);
     char16_t name[kPadBitNameRoom] = {};
-    if (object->padIdsRead != 0) {
+    // An XInput pad's names need no ids; a plain pad's come with its layout row.
+    if (PadIdsKnown(*object) || DecodesAsXInput(*object)) {
         PadBitName(BoundPadType(*object), BoundPadLayout(*object), object->standardLayout != 0, bit, name);
     }
     return StringResult(*object, name);

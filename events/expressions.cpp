@@ -2,7 +2,9 @@
 // object's state. None changes anything; -1 answers "no answer".
 #include "events/parameters.h"
 #include "events/routines.h"
+#include "input/pad_layouts.h"
 #include "input/pad_state.h"
+#include "input/xinput_devices.h"
 #include "platform/platform.h"
 
 namespace zandrel {
@@ -38,28 +40,6 @@ constexpr KeySet MakeCandidateSet()
 
 constexpr KeySet kCandidateSet = MakeCandidateSet();
 
-// Buttons of joystick `id` for getAnyPadID: 32-bit, uncut, no directions; false when
-// the joystick cannot be read or its XInput pad does not answer.
-bool AnyPadButtons(std::uint32_t id, std::int32_t triggerThreshold, std::uint32_t* buttons)
-{
-    platform::JoyReading reading{};
-    if (platform::ReadJoystick(id, &reading) != 0) {
-        return false;
-    }
-    const std::uint32_t shifted = reading.buttons << 4;
-    const XInputLookup lookup = LookUpXInput(id);
-    if (lookup.position < 0) {
-        *buttons = shifted;
-        return true;
-    }
-    platform::XInputTriggers triggers{};
-    if (platform::ReadXInputTriggers(static_cast<std::uint32_t>(lookup.position), &triggers) != 0) {
-        return false;
-    }
-    *buttons = FoldXInput(shifted, triggers, triggerThreshold);
-    return true;
-}
-
 // The bound pad's latest values answer only while it is bound and out of error.
 bool HasPadReading(const RunObject& object)
 {
@@ -72,8 +52,12 @@ HostParam ZANDREL_CALL getAnyPadID(RunObject* object, HostParam)
 {
     const std::int32_t triggerThreshold = object != nullptr ? object->triggerThreshold : kTriggerThreshold;
     for (std::uint32_t id = 0; id < 4; ++id) {
-        std::uint32_t buttons = 0;
-        if (AnyPadButtons(id, triggerThreshold, &buttons) && buttons != 0) {
+        PadFetch fetch;
+        if (!FetchJoystick(id, &fetch)) {
+            continue;
+        }
+        PlaceOtherPad(id, false, &fetch);
+        if (AnyPadButtons(fetch, triggerThreshold) != 0) {
             return static_cast<HostParam>(id);
         }
     }
@@ -103,12 +87,18 @@ HostParam ZANDREL_CALL getInputPadButtonNumber(RunObject* object, HostParam para
     if (object->padError != 0 || !InRange(id, 3)) {
         return kNoAnswer;
     }
-    PadState state = 0;
-    const PadTuning tuning{object->centerX, object->centerY, object->deadZone, object->triggerThreshold,
-                           object->standardLayout != 0};
-    if (!ReadPadState(static_cast<std::uint32_t>(id), tuning, &state)) {
+    PadFetch fetch;
+    if (!FetchJoystick(static_cast<std::uint32_t>(id), &fetch)) {
         return kNoAnswer;
     }
+    // The bound pad as the frame decodes it; another joystick as its own ids and row say.
+    if (id == object->padId && object->xinputIndex != kXInputUnresolved) {
+        XInputReads reads;
+        FetchAsBound(*object, reads, &fetch);
+    } else {
+        PlaceOtherPad(static_cast<std::uint32_t>(id), object->standardLayout != 0, &fetch);
+    }
+    const PadState state = ComposeRead(fetch, TuningOf(*object), nullptr);
     for (int bit = 0; bit < kPadBits; ++bit) {
         if ((state & (1u << bit)) != 0) {
             return bit;

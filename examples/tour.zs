@@ -90,7 +90,6 @@ action pad SetVantor 4 0x5A
 expression pad getVantorSetting 4
 => = 90
 action pad LoadSetting "tour-settings.cfg"
-=> rescan
 expression pad getVantorSetting 4
 => = 88
 joystick 0 buttons=1

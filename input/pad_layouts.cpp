@@ -72,8 +72,9 @@ std::uint8_t ButtonValue(Text value)
     return number <= kHighestButtonValue ? static_cast<std::uint8_t>(number + 1) : 0;
 }
 
-// False for a `platform:` item naming another platform than Windows.
-bool TakeItem(Text item, PadLayout* row)
+// False for a `platform:` item naming another platform than Windows. Bits of items
+// given as anything but a button are added to `otherwise`.
+bool TakeItem(Text item, PadLayout* row, PadState* otherwise)
 {
     Text value = item;
     const Text name = Split(value, ':');
@@ -85,8 +86,13 @@ bool TakeItem(Text item, PadLayout* row)
     }
     const std::uint8_t button = ButtonValue(value);
     for (int bit = 0; bit < kPadBitCount; ++bit) {
-        if (button != 0 && name.Is(kPadLayoutItems[bit])) {
+        if (!name.Is(kPadLayoutItems[bit])) {
+            continue;
+        }
+        if (button != 0) {
             row->buttons[bit] = button;
+        } else {
+            *otherwise = static_cast<PadState>(*otherwise | 1u << bit);
         }
     }
     return true;
@@ -119,8 +125,9 @@ struct LineCollector {
             --content;
         }
         PadLayout row{};
-        if (!overlong && content <= kLongestPadLayoutLine && ParsePadLayoutRow(line, content, &row)) {
-            AddPadLayout(table, row);
+        PadState otherwise = 0;
+        if (!overlong && content <= kLongestPadLayoutLine && ParsePadLayoutRow(line, content, &row, &otherwise)) {
+            AddPadLayout(table, row, otherwise);
         }
         length = 0;
         overlong = false;
@@ -157,7 +164,7 @@ std::int32_t FindPadLayout(const PadLayoutTable& table, std::uint16_t vendor, st
     return -1;
 }
 
-bool ParsePadLayoutRow(const char* line, std::size_t length, PadLayout* row)
+bool ParsePadLayoutRow(const char* line, std::size_t length, PadLayout* row, PadState* otherwise)
 {
     Text rest{line, length};
     const Text guid = Split(rest, ',');
@@ -170,21 +177,40 @@ bool ParsePadLayoutRow(const char* line, std::size_t length, PadLayout* row)
         }
     }
     *row = PadLayout{LittleEndianId(guid.data + kVendorDigit), LittleEndianId(guid.data + kProductDigit), {}, {}};
+    if (row->vendor == 0 && row->product == 0) {
+        return false;
+    }
     Split(rest, ',');  // the name
+    PadState given = 0;
     while (rest.length > 0) {
-        if (!TakeItem(Split(rest, ','), row)) {
+        if (!TakeItem(Split(rest, ','), row, &given)) {
             return false;
         }
+    }
+    if (otherwise != nullptr) {
+        // An item given as a button after all (twice, the last a button) counts as a button.
+        for (int bit = 0; bit < kPadBitCount; ++bit) {
+            if (row->buttons[bit] != 0) {
+                given = static_cast<PadState>(given & ~(1u << bit));
+            }
+        }
+        *otherwise = given;
     }
     *row = WithBitsOfButtons(*row);
     return true;
 }
 
-bool AddPadLayout(PadLayoutTable& table, const PadLayout& row)
+bool AddPadLayout(PadLayoutTable& table, const PadLayout& row, PadState otherwise)
 {
     const std::int32_t at = FindPadLayout(table, row.vendor, row.product);
     if (at >= 0) {
-        table.rows[at] = row;
+        PadLayout merged = row;
+        for (int bit = 0; bit < kPadBitCount; ++bit) {
+            if ((otherwise >> bit) & 1u) {
+                merged.buttons[bit] = table.rows[at].buttons[bit];
+            }
+        }
+        table.rows[at] = WithBitsOfButtons(merged);
         return true;
     }
     if (table.added >= kMostAddedPadLayouts) {

@@ -67,7 +67,8 @@ constexpr PadLayout kBuiltInPadLayoutRows[kBuiltInPadLayouts] = {
 };
 
 // Rows loads may add beyond the built-in ones; a row replacing one takes no place.
-constexpr int kMostAddedPadLayouts = 256;
+// Shared mapping files run to about a thousand rows for this platform.
+constexpr int kMostAddedPadLayouts = 2048;
 // Longer lines are skipped (the line end not counted).
 constexpr std::size_t kLongestPadLayoutLine = 1024;
 
@@ -87,13 +88,17 @@ void ResetPadLayouts(PadLayoutTable& table);
 // Position of the row for these ids, or -1.
 std::int32_t FindPadLayout(const PadLayoutTable& table, std::uint16_t vendor, std::uint16_t product);
 
-// Parses one line without its line end; false when it is not a row, or a row for
-// another platform.
-bool ParsePadLayoutRow(const char* line, std::size_t length, PadLayout* row);
+// Parses one line without its line end; false when it is not a row, a row for
+// another platform, or one whose vendor and product are both 0 (older GUID forms keep
+// the ids elsewhere, and such a row would apply to every pad that reports none).
+// `otherwise`, when given, gets the bits whose items the row gives as something other
+// than a button (an axis trigger, say) and no button.
+bool ParsePadLayoutRow(const char* line, std::size_t length, PadLayout* row, PadState* otherwise = nullptr);
 
 // Replaces the row of the same ids, or appends while fewer than kMostAddedPadLayouts
-// were added; false when the row was skipped.
-bool AddPadLayout(PadLayoutTable& table, const PadLayout& row);
+// were added; false when the row was skipped. A replaced row's buttons stay for the
+// bits of `otherwise`: a row naming the triggers as axes keeps L2 and R2 pressing them.
+bool AddPadLayout(PadLayoutTable& table, const PadLayout& row, PadState otherwise = 0);
 
 // Adds every row of a text file (UTF-8, LF or CR LF line ends) and moves the
 // generation on. Lines that are not rows, comments and blank lines are skipped.
@@ -111,19 +116,25 @@ constexpr PadState ComposeWithLayout(PadState stickAndHat, std::uint32_t buttons
     return state;
 }
 
-// The pad bits of one read: through `layout` when one is given (a plain pad with the
-// standard layout, no triggers seen), else in the pad's own order, plain or XInput.
-inline PadState ComposeRead(PadState stickAndHat, std::uint32_t buttons, const PadLayout* layout,
-                            std::int32_t xinputIndex, std::int32_t triggerThreshold, SeenTriggers* seen)
+// The pad bits of one fetch: through its layout row when it has one (a plain pad with
+// the standard layout, no triggers seen), else in the pad's own order, plain or XInput.
+// `seen`, when given, gets the triggers the XInput read gave.
+inline PadState ComposeRead(const PadFetch& fetch, const PadTuning& tuning, SeenTriggers* seen)
 {
-    if (layout == nullptr) {
-        return ComposePad(static_cast<PadState>(stickAndHat | DirectionButtonBits(buttons)), buttons, xinputIndex,
-                          triggerThreshold, seen);
-    }
+    const PadState stickAndHat = StickAndHatBits(fetch.reading, tuning.centerX, tuning.centerY, tuning.deadZone);
+    const std::uint32_t buttons = fetch.reading.buttons;
+    const bool triggersSeen = fetch.xinputIndex >= 0 && fetch.xinputAnswered;
     if (seen != nullptr) {
-        *seen = SeenTriggers{-1, -1};
+        *seen = triggersSeen ? SeenTriggers{fetch.xinput.left, fetch.xinput.right} : SeenTriggers{-1, -1};
     }
-    return ComposeWithLayout(stickAndHat, buttons, *layout);
+    if (fetch.layout != nullptr) {
+        return ComposeWithLayout(stickAndHat, buttons, *fetch.layout);
+    }
+    const auto directions = static_cast<PadState>(stickAndHat | DirectionButtonBits(buttons));
+    if (fetch.xinputIndex < 0) {
+        return ComposePlain(directions, buttons);
+    }
+    return ComposeXInput(directions, buttons, triggersSeen ? &fetch.xinput : nullptr, tuning.triggerThreshold);
 }
 
 }  // namespace zandrel

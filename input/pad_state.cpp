@@ -60,36 +60,35 @@ XInputLookup LookUpXInput(std::uint32_t joystickId)
     return lookup;
 }
 
-bool ReadPadState(std::uint32_t joystickId, const PadTuning& tuning, PadState* state)
+bool FetchJoystick(std::uint32_t id, PadFetch* fetch)
 {
-    platform::JoyReading reading{};
-    if (platform::ReadJoystick(joystickId, &reading) != 0) {
+    *fetch = PadFetch{};
+    fetch->xinputIndex = -1;
+    if (platform::ReadJoystick(id, &fetch->reading) != 0) {
+        ForgetXInputConfirmations(static_cast<std::int32_t>(id));
         return false;
     }
-    const XInputLookup lookup = LookUpXInput(joystickId);
-    const PadLayoutTable& table = ThePadLayoutTable();
-    const PadLayout* layout = nullptr;
-    if (tuning.standardLayout && lookup.position < 0) {
-        platform::JoyIds ids = lookup.ids;
-        if (lookup.idsRead || platform::ReadJoystickIds(joystickId, &ids) == 0) {
-            const std::int32_t row = FindPadLayout(table, ids.vendor, ids.product);
-            layout = row >= 0 ? &table.rows[row] : nullptr;
-        }
-    }
-    const PadState stickAndHat = StickAndHatBits(reading, tuning.centerX, tuning.centerY, tuning.deadZone);
-    *state = ComposeRead(stickAndHat, reading.buttons, layout, lookup.position, tuning.triggerThreshold, nullptr);
     return true;
 }
 
-PadState ComposeXInputRead(PadState directions, std::uint32_t buttons, std::uint32_t xinputIndex,
-                           std::int32_t triggerThreshold, SeenTriggers* seen)
+void PlaceOtherPad(std::uint32_t id, bool standardLayout, PadFetch* fetch)
 {
-    platform::XInputTriggers triggers{};
-    const bool answered = platform::ReadXInputTriggers(xinputIndex, &triggers) == 0;
-    if (seen != nullptr) {
-        *seen = answered ? SeenTriggers{triggers.left, triggers.right} : SeenTriggers{-1, -1};
+    const XInputLookup lookup = LookUpXInput(id);
+    if (lookup.position >= 0) {
+        XInputReads reads;
+        fetch->xinputIndex = GuessXInputIndex(static_cast<std::int32_t>(id), lookup.position, reads, nullptr);
+        fetch->xinputAnswered = reads.Read(static_cast<std::uint32_t>(fetch->xinputIndex), &fetch->xinput);
+        return;
     }
-    return ComposeXInput(directions, buttons, answered ? &triggers : nullptr, triggerThreshold);
+    if (!standardLayout) {
+        return;
+    }
+    platform::JoyIds ids = lookup.ids;
+    if (lookup.idsRead || platform::ReadJoystickIds(id, &ids) == 0) {
+        const PadLayoutTable& table = ThePadLayoutTable();
+        const std::int32_t row = FindPadLayout(table, ids.vendor, ids.product);
+        fetch->layout = row >= 0 ? &table.rows[row] : nullptr;
+    }
 }
 
 std::int32_t StickAxisValue(std::int32_t centred, std::int32_t deadZone)

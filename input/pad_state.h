@@ -153,22 +153,21 @@ constexpr std::uint32_t FoldXInput(std::uint32_t shifted, const platform::XInput
     return folded;
 }
 
-// XInput pad: `triggers` null when XInputGetState failed, which leaves the
-// directions alone.
+// XInput pad: `triggers` null when XInputGetState failed, which keeps the buttons
+// of the joystick read and loses only the trigger bits.
 constexpr PadState ComposeXInput(PadState directions, std::uint32_t buttons, const platform::XInputTriggers* triggers,
                                  std::int32_t triggerThreshold = kTriggerThreshold)
 {
-    if (triggers == nullptr) {
-        return directions;
-    }
-    return static_cast<PadState>(FoldXInput(directions | (buttons << 4), *triggers, triggerThreshold));
+    constexpr platform::XInputTriggers kNoTriggers{0, 0, 0};
+    return static_cast<PadState>(
+        FoldXInput(directions | (buttons << 4), triggers != nullptr ? *triggers : kNoTriggers, triggerThreshold));
 }
 
 // Each of the 32 joystick buttons, composed alone, presses exactly the bit its table
 // names, or none when the table names none for it.
 constexpr bool ButtonsLandAsTabled(const PadBitTable& table, bool xinput)
 {
-    constexpr platform::XInputTriggers released{0, 0};
+    constexpr platform::XInputTriggers released{0, 0, 0};
     for (std::uint32_t button = 1; button <= 32; ++button) {
         const std::uint32_t mask = 1u << (button - 1);
         const PadState state = xinput ? ComposeXInput(0, mask, &released) : ComposePlain(0, mask);
@@ -210,23 +209,56 @@ struct SeenTriggers {
     std::int16_t right;
 };
 
-// Reads XInput user index `xinputIndex` and composes (directions alone when it does
-// not answer). `seen`, when given, gets what that read gave.
-PadState ComposeXInputRead(PadState directions, std::uint32_t buttons, std::uint32_t xinputIndex,
-                           std::int32_t triggerThreshold, SeenTriggers* seen);
+// An XInput pad's button word bit of each of joystick buttons 1..10, the order in
+// which the joystick service shows an XInput pad's buttons: A, B, X, Y, LB, RB, Back,
+// Start, LS, RS.
+constexpr int kXInputFaceButtonCount = 10;
+constexpr std::uint16_t kXInputWordOfButton[kXInputFaceButtonCount] = {
+    0x1000, 0x2000, 0x4000, 0x8000, 0x0100, 0x0200, 0x0020, 0x0010, 0x0040, 0x0080,
+};
+constexpr std::uint32_t kXInputFaceButtons = (1u << kXInputFaceButtonCount) - 1;
 
-// The plain composition for an index below 0 (no triggers seen), otherwise the
-// XInput one.
-inline PadState ComposePad(PadState directions, std::uint32_t buttons, std::int32_t xinputIndex,
-                           std::int32_t triggerThreshold = kTriggerThreshold, SeenTriggers* seen = nullptr)
+// The button word an XInput pad shows for these joystick buttons (1..10 only).
+constexpr std::uint16_t XInputWordOfButtons(std::uint32_t buttons)
 {
-    if (xinputIndex >= 0) {
-        return ComposeXInputRead(directions, buttons, static_cast<std::uint32_t>(xinputIndex), triggerThreshold, seen);
+    std::uint16_t word = 0;
+    for (std::uint32_t rest = buttons & kXInputFaceButtons; rest != 0; rest &= rest - 1) {
+        word = static_cast<std::uint16_t>(word | kXInputWordOfButton[__builtin_ctz(rest)]);
     }
-    if (seen != nullptr) {
-        *seen = SeenTriggers{-1, -1};
+    return word;
+}
+constexpr std::uint16_t kXInputFaceWord = XInputWordOfButtons(kXInputFaceButtons);
+
+struct PadLayout;
+
+// Everything one read of a pad fetched; decoding is plain functions over it.
+struct PadFetch {
+    platform::JoyReading reading;
+    std::int32_t xinputIndex;  // the XInput index read; below 0 for a pad decoded as plain
+    bool xinputAnswered;
+    platform::XInputTriggers xinput;  // valid when xinputAnswered
+    const PadLayout* layout;          // a plain pad with the standard layout: its row, else null
+};
+
+// What one object decodes its pad with.
+struct PadTuning {
+    std::int32_t centerX;
+    std::int32_t centerY;
+    std::int32_t deadZone;
+    std::int32_t triggerThreshold;
+    bool standardLayout;  // a plain pad with a layout row decodes through it
+};
+
+// getAnyPadID's buttons of one fetch: 32-bit, uncut, no directions; an XInput pad's
+// folded with its triggers (none when its XInput read failed).
+inline std::uint32_t AnyPadButtons(const PadFetch& fetch, std::int32_t triggerThreshold)
+{
+    const std::uint32_t shifted = fetch.reading.buttons << 4;
+    if (fetch.xinputIndex < 0) {
+        return shifted;
     }
-    return ComposePlain(directions, buttons);
+    constexpr platform::XInputTriggers kNoTriggers{0, 0, 0};
+    return FoldXInput(shifted, fetch.xinputAnswered ? fetch.xinput : kNoTriggers, triggerThreshold);
 }
 
 // XInputDeviceList lookup of a joystick by its ids.
@@ -240,19 +272,13 @@ struct XInputLookup {
 // answer is "ids not read".
 XInputLookup LookUpXInput(std::uint32_t joystickId);
 
-// What one object decodes its pad with.
-struct PadTuning {
-    std::int32_t centerX;
-    std::int32_t centerY;
-    std::int32_t deadZone;
-    std::int32_t triggerThreshold;
-    bool standardLayout;  // a plain pad with a layout row decodes through it
-};
+// Joystick read of `id` into `fetch` (nothing XInput yet, no row); false when it
+// fails, which also loses the joystick every XInput confirmation held for it.
+bool FetchJoystick(std::uint32_t id, PadFetch* fetch);
 
-// Full PadState of joystick `joystickId` for an expression (no caching): reads the
-// stick with the given tuning, looks the pad (and, with the standard layout, its
-// row) up afresh, composes. False when the
-// joystick read fails.
-bool ReadPadState(std::uint32_t joystickId, const PadTuning& tuning, PadState* state);
+// For an expression: the XInput index of a joystick that is not the object's own,
+// guessed afresh as a frame guesses (confirming nothing), its XInput read, and with the
+// standard layout a plain pad's row.
+void PlaceOtherPad(std::uint32_t id, bool standardLayout, PadFetch* fetch);
 
 }  // namespace zandrel

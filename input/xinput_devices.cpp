@@ -7,6 +7,8 @@ namespace zandrel {
 namespace {
 
 XInputDeviceList g_xinputDevices = {0, {0, 0, 0, 0}};
+// The joystick each XInput index was confirmed for, -1 = none.
+std::int32_t g_confirmedFor[kMaxXInputDevices] = {-1, -1, -1, -1};
 
 const char16_t* FindText(const char16_t* haystack, const char16_t* needle)
 {
@@ -132,6 +134,102 @@ std::int32_t RescanXInputDevices()
     g_xinputDevices.count = 0;
     platform::EnumerateDeviceIds(&AddDeviceToList, &g_xinputDevices);
     return 0;
+}
+
+std::int32_t XInputConfirmedFor(std::uint32_t index)
+{
+    return index < kMaxXInputDevices ? g_confirmedFor[index] : -1;
+}
+
+void ConfirmXInput(std::uint32_t index, std::int32_t joystick)
+{
+    if (index >= kMaxXInputDevices) {
+        return;
+    }
+    ForgetXInputConfirmations(joystick);
+    g_confirmedFor[index] = joystick;
+}
+
+void ForgetXInputConfirmations(std::int32_t joystick)
+{
+    for (std::int32_t& confirmed : g_confirmedFor) {
+        if (confirmed == joystick) {
+            confirmed = -1;
+        }
+    }
+}
+
+void ResetXInputDevices()
+{
+    g_xinputDevices = XInputDeviceList{0, {0, 0, 0, 0}};
+    for (std::int32_t& confirmed : g_confirmedFor) {
+        confirmed = -1;
+    }
+}
+
+bool XInputReads::Read(std::uint32_t index, platform::XInputTriggers* state)
+{
+    if (index >= kMaxXInputDevices) {
+        return false;
+    }
+    const auto bit = static_cast<std::uint8_t>(1u << index);
+    if ((read_ & bit) == 0) {
+        read_ = static_cast<std::uint8_t>(read_ | bit);
+        if (platform::ReadXInputTriggers(index, &states_[index]) == 0) {
+            answered_ = static_cast<std::uint8_t>(answered_ | bit);
+        } else {
+            g_confirmedFor[index] = -1;
+        }
+    }
+    if ((answered_ & bit) == 0) {
+        return false;
+    }
+    if (state != nullptr) {
+        *state = states_[index];
+    }
+    return true;
+}
+
+bool XInputReads::Answers(std::uint32_t index)
+{
+    return Read(index, nullptr);
+}
+
+std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInputReads& reads, std::uint8_t* answered)
+{
+    // Without `answered` no index needs reading once the answer is known.
+    std::uint8_t unremembered = 0;
+    if (answered == nullptr) {
+        answered = &unremembered;
+    }
+    *answered = 0;
+    // What a press showed beats any guess, and reads no other index.
+    for (std::uint32_t index = 0; index < kMaxXInputDevices; ++index) {
+        if (g_confirmedFor[index] == joystick && reads.Answers(index)) {
+            *answered = static_cast<std::uint8_t>(1u << index);
+            return static_cast<std::int32_t>(index);
+        }
+    }
+    const bool positionInRange = position >= 0 && position < kMaxXInputDevices;
+    if (answered == &unremembered && positionInRange) {
+        const auto at = static_cast<std::uint32_t>(position);
+        if (XInputFreeFor(at, joystick) && reads.Answers(at)) {
+            return position;
+        }
+    }
+    std::int32_t lowest = -1;
+    for (std::uint32_t index = 0; index < kMaxXInputDevices; ++index) {
+        if (!reads.Answers(index)) {
+            continue;
+        }
+        *answered = static_cast<std::uint8_t>(*answered | (1u << index));
+        if (lowest < 0 && XInputFreeFor(index, joystick)) {
+            lowest = static_cast<std::int32_t>(index);
+        }
+    }
+    const bool positionQualifies = positionInRange && (*answered & (1u << position)) != 0 &&
+                                   XInputFreeFor(static_cast<std::uint32_t>(position), joystick);
+    return positionQualifies || lowest < 0 ? position : lowest;
 }
 
 }  // namespace zandrel

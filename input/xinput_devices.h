@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/platform.h"
+
 namespace zandrel {
 
 constexpr int kMaxXInputDevices = 4;
@@ -36,5 +38,47 @@ void AddXInputDevice(XInputDeviceList& list, const char16_t* deviceId);
 
 // Empties the list and refills it from the device inventory. Returns 0.
 std::int32_t RescanXInputDevices();
+
+// Which joystick each XInput index has been confirmed for: a press seen alike on both.
+// The joystick id, or -1 (also for an index outside 0..3).
+std::int32_t XInputConfirmedFor(std::uint32_t index);
+
+// Confirms `index` for `joystick`, which then holds no other index.
+void ConfirmXInput(std::uint32_t index, std::int32_t joystick);
+
+// Every confirmation held for `joystick` is lost.
+void ForgetXInputConfirmations(std::int32_t joystick);
+
+// The list empty and nothing confirmed, as at loading.
+void ResetXInputDevices();
+
+// True when `index` may be taken by `joystick`: not confirmed for another one.
+inline bool XInputFreeFor(std::uint32_t index, std::int32_t joystick)
+{
+    const std::int32_t confirmed = XInputConfirmedFor(index);
+    return confirmed < 0 || confirmed == joystick;
+}
+
+// The XInput reads of one fetch, each index read at most once. A read that fails
+// loses the index its confirmation.
+class XInputReads {
+public:
+    // True when index `index` (0..3) answers.
+    bool Answers(std::uint32_t index);
+    // The answer of index `index`, read if it was not yet; false when it fails.
+    bool Read(std::uint32_t index, platform::XInputTriggers* state);
+
+private:
+    std::uint8_t read_ = 0;  // one bit per index
+    std::uint8_t answered_ = 0;
+    platform::XInputTriggers states_[kMaxXInputDevices] = {};
+};
+
+// The XInput index for `joystick`, which the list gives position `position` (0..3):
+// an index confirmed for it that answers (reading no other); else the position, when
+// it answers and is not confirmed for another joystick; else the lowest such index;
+// else the position. `answered`, when given, gets the indexes that answered (one bit
+// each), and every index is read; otherwise only what the answer needs.
+std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInputReads& reads, std::uint8_t* answered);
 
 }  // namespace zandrel

@@ -27,9 +27,11 @@ struct JoyIds {
     std::uint16_t product;
 };
 
+// One XInputGetState reading: the triggers and the button word (wButtons).
 struct XInputTriggers {
     std::uint8_t left;
     std::uint8_t right;
+    std::uint16_t buttons;
 };
 
 constexpr std::uint32_t kKeyDown = 1;  // KEYEVENTF_EXTENDEDKEY

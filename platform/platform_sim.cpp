@@ -1,8 +1,11 @@
 // The platform seam over the simulated world; files are the real ones of the host
-// system, opened by their UTF-8 names.
+// system, opened by their UTF-8 names as Windows opens them.
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/platform.h"
 #include "platform/sim_world.h"
@@ -19,6 +22,20 @@ sim::Joystick* PresentJoystick(std::uint32_t id)
     }
     sim::Joystick& joystick = sim::TheWorld().joysticks[id];
     return joystick.present ? &joystick : nullptr;
+}
+
+// A file name as Windows reads it: `\` separates folders as `/` does.
+bool NativePath(const char16_t* name, std::string* path)
+{
+    if (name == nullptr || !Utf16ToUtf8(name, path) || path->empty()) {
+        return false;
+    }
+    for (char& c : *path) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -65,10 +82,13 @@ void JoystickConfigChanged()
 std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out)
 {
     const sim::World& world = sim::TheWorld();
-    const bool answers =
-        userIndex < static_cast<std::uint32_t>(sim::World::kXInputPads) && world.xinput[userIndex].answers;
+    const sim::XInputPad* pad =
+        userIndex < static_cast<std::uint32_t>(sim::World::kXInputPads) ? &world.xinput[userIndex] : nullptr;
+    const sim::Joystick* face = pad != nullptr && pad->faceOf >= 0 ? &world.joysticks[pad->faceOf] : nullptr;
+    const bool answers = face != nullptr ? face->present : pad != nullptr && pad->answers;
     if (answers) {
-        *out = XInputTriggers{world.xinput[userIndex].leftTrigger, world.xinput[userIndex].rightTrigger};
+        *out = XInputTriggers{pad->leftTrigger, pad->rightTrigger,
+                              face != nullptr ? sim::XInputButtonWord(face->buttons) : std::uint16_t{0}};
     }
     const std::uint32_t result = answers ? 0 : sim::kXInputNotConnected;
     if (world.readObserver != nullptr) {
@@ -142,24 +162,31 @@ std::uint32_t ReadJoystickName(const char16_t* keyPath, std::uint32_t* type, std
 std::FILE* OpenSettingsFile(const char16_t* name, const char* mode)
 {
     std::string path;
-    if (!Utf16ToUtf8(name, &path) || path.empty()) {
+    if (!NativePath(name, &path)) {
         return nullptr;
     }
-    return std::fopen(path.c_str(), mode);
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    // A folder opens for reading here; on Windows it does not open as a file at all.
+    struct stat status {};
+    if (file != nullptr && (fstat(fileno(file), &status) != 0 || S_ISDIR(status.st_mode))) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
 }
 
 bool ReplaceSettingsFile(const char16_t* from, const char16_t* to)
 {
     std::string source;
     std::string target;
-    return Utf16ToUtf8(from, &source) && Utf16ToUtf8(to, &target) && std::rename(source.c_str(), target.c_str()) == 0;
+    return NativePath(from, &source) && NativePath(to, &target) && std::rename(source.c_str(), target.c_str()) == 0;
 }
 
 void RemoveSettingsFile(const char16_t* name)
 {
     std::string path;
-    if (Utf16ToUtf8(name, &path)) {
-        std::remove(path.c_str());
+    if (NativePath(name, &path)) {
+        unlink(path.c_str());  // never a folder, as on Windows (std::remove takes empty ones)
     }
 }
 

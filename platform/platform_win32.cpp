@@ -210,7 +210,7 @@ std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out)
     XINPUT_STATE state{};
     const DWORD result = XInputGetState(userIndex, &state);
     if (result == ERROR_SUCCESS) {
-        *out = XInputTriggers{state.Gamepad.bLeftTrigger, state.Gamepad.bRightTrigger};
+        *out = XInputTriggers{state.Gamepad.bLeftTrigger, state.Gamepad.bRightTrigger, state.Gamepad.wButtons};
     }
     return result;
 }

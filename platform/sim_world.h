@@ -29,10 +29,16 @@ struct Joystick {
 };
 
 struct XInputPad {
-    bool answers = false;  // XInputGetState succeeds
+    bool answers = false;  // XInputGetState succeeds (while no joystick is tied to it)
     std::uint8_t leftTrigger = 0;
     std::uint8_t rightTrigger = 0;
+    // The joystick whose XInput face this index is, or -1: it then answers that
+    // joystick's buttons 1..10 and fails while it is unplugged.
+    std::int8_t faceOf = -1;
 };
+
+// XInput button word bits of joystick buttons 1..10 (A, B, X, Y, LB, RB, Back, Start, LS, RS).
+std::uint16_t XInputButtonWord(std::uint32_t joystickButtons);
 
 enum class EffectKind : std::uint8_t { KeyStroke, Vibration, JoyConfigChanged, RescanStarted };
 

@@ -13,61 +13,143 @@ namespace {
 
 constexpr std::int32_t kPressedKeyCode = 0;
 constexpr std::int32_t kPressedButtonCode = 2;
-constexpr std::int32_t kPadDisconnectedCode = 5;
-constexpr std::int32_t kPadReconnectedCode = 6;
+constexpr std::int32_t kJoystickIds = 16;
+// While in error the other joystick ids are searched once a second at 60 frames a
+// second: asking an empty id is slow, and is also what makes the system look for pads.
+constexpr std::uint8_t kSearchFrames = 60;
 
-// True when the game's answer to the event bound the object again.
-bool Reconnected(RunObject& object)
+// The lowest other joystick id that answers with the object's ids, reads, and has no
+// live object bound becomes its pad. Only a pad whose ids are known can be told apart.
+void SearchPad(RunObject& object)
 {
-    object.padError = 0;
-    return RaiseWatchingBinding(object, kPadReconnectedCode);
+    if (!PadIdsKnown(object)) {
+        return;
+    }
+    for (std::int32_t id = 0; id < kJoystickIds; ++id) {
+        platform::JoyIds ids{};
+        platform::JoyReading reading{};
+        if (id == object.padId || platform::ReadJoystickIds(static_cast<std::uint32_t>(id), &ids) != 0 ||
+            ids.vendor != object.vid || ids.product != object.pid || ObjectsBoundTo(id) != 0 ||
+            platform::ReadJoystick(static_cast<std::uint32_t>(id), &reading) != 0) {
+            continue;
+        }
+        FollowPad(object, id);
+        return;
+    }
 }
 
-// A pad in error is probed until it answers; no keys are sent meanwhile.
+// A pad in error is probed by reading it until it answers; no keys are sent meanwhile.
 void ProbePad(RunObject& object)
 {
     if (object.padId < 0) {
         return;
     }
-    if (object.xinputIndex >= 0) {
-        platform::XInputTriggers triggers{};
-        if (platform::ReadXInputTriggers(static_cast<std::uint32_t>(object.xinputIndex), &triggers) == 0) {
-            object.triggers[0] = triggers.left;
-            object.triggers[1] = triggers.right;
-            Reconnected(object);
+    const auto padId = static_cast<std::uint32_t>(object.padId);
+    PadFetch fetch;
+    if (FetchJoystick(padId, &fetch)) {
+        platform::JoyIds ids{};
+        RecoverPad(object, platform::ReadJoystickIds(padId, &ids) == 0 ? &ids : nullptr);
+        return;
+    }
+    if (object.searchWait > 1) {
+        --object.searchWait;
+        return;
+    }
+    object.searchWait = kSearchFrames;
+    SearchPad(object);
+}
+
+// The bound pad stopped answering: the object goes into error.
+void LosePad(RunObject& object)
+{
+    object.padError = 1;
+    object.guessDue = 1;
+    ForgetPadReading(object);
+    // Nothing stays down, and no motor runs, while the pad is gone.
+    ReleaseHeldKeys(object);
+    StopRumble(object);
+    platform::JoystickConfigChanged();
+    object.searchWait = kSearchFrames;
+    if (!RaiseWatchingBinding(object, kPadDisconnectedCode)) {
+        SearchPad(object);
+    }
+}
+
+// With a press of buttons 1..10 on the pad, the indexes that agree are those whose
+// button word shows exactly them and that no other joystick holds. One agreeing alone
+// confirms the object's index, or, two good frames in a row, becomes it.
+void CheckXInputIndex(RunObject& object, std::uint32_t buttons, XInputReads& reads)
+{
+    const std::uint32_t pressed = buttons & kXInputFaceButtons;
+    if (pressed == 0) {
+        object.loneXInput = -1;
+        return;
+    }
+    const std::int32_t joystick = object.padId;
+    const auto own = static_cast<std::uint32_t>(object.xinputIndex);
+    // Reading an index with no pad is slow: only those that answered at the guess.
+    unsigned candidates = 1u << own;
+    if (XInputConfirmedFor(own) != joystick) {
+        candidates |= object.guessAnswered;
+    }
+    const std::uint16_t word = XInputWordOfButtons(pressed);
+    std::int32_t agreeing = -1;
+    int agreements = 0;
+    for (unsigned rest = candidates & ((1u << kMaxXInputDevices) - 1); rest != 0; rest &= rest - 1) {
+        const auto index = static_cast<std::uint32_t>(__builtin_ctz(rest));
+        platform::XInputTriggers state{};
+        if (reads.Read(index, &state) && XInputFreeFor(index, joystick) && (state.buttons & kXInputFaceWord) == word) {
+            agreeing = static_cast<std::int32_t>(index);
+            ++agreements;
         }
-        return;
     }
-    platform::JoyIds ids{};
-    if (platform::ReadJoystickIds(static_cast<std::uint32_t>(object.padId), &ids) != 0) {
-        return;
+    const std::int32_t lone = agreements == 1 ? agreeing : -1;
+    if (lone >= 0 && (lone == object.xinputIndex || lone == object.loneXInput)) {
+        object.xinputIndex = lone;
+        ConfirmXInput(static_cast<std::uint32_t>(lone), joystick);
     }
-    // The ids first, so the game's answer to the event can name the pad.
-    const bool idsUnknown = object.vid == 0 && object.pid == 0;
-    NoteBoundPadIds(object, ids);
-    // An answer that bound the object again leaves a whole binding: nothing more to do.
-    if (Reconnected(object) || !idsUnknown) {
-        return;
+    object.loneXInput = static_cast<std::int8_t>(lone);
+}
+
+// Where the frame finds the pad's XInput index (or that it has none), before it decodes.
+void PlaceBoundPad(RunObject& object, XInputReads& reads, std::uint32_t buttons)
+{
+    const std::int32_t joystick = object.padId;
+    if (object.xinputIndex >= 0 &&
+        (object.guessDue != 0 || !XInputFreeFor(static_cast<std::uint32_t>(object.xinputIndex), joystick))) {
+        object.xinputIndex = kXInputUnresolved;
     }
-    RescanXInputDevices();
-    object.xinputIndex = kXInputUnresolved;
+    object.guessDue = 0;
+    const auto padId = static_cast<std::uint32_t>(joystick);
+    if (object.xinputIndex == kXInputUnresolved && TheXInputDeviceList().count > 0) {
+        const XInputLookup lookup = LookUpXInput(padId);
+        if (lookup.idsRead) {
+            NoteBoundPadIds(object, lookup.ids);
+            object.xinputIndex = lookup.position >= 0
+                                     ? GuessXInputIndex(joystick, lookup.position, reads, &object.guessAnswered)
+                                     : kNotXInput;
+        }
+    } else if (object.padIdsRead == 0) {
+        // Ids the binding could not read are read by the first frame that reads the pad.
+        platform::JoyIds ids{};
+        if (platform::ReadJoystickIds(padId, &ids) == 0) {
+            NoteBoundPadIds(object, ids);
+        }
+    }
+    if (object.xinputIndex >= 0) {
+        CheckXInputIndex(object, buttons, reads);
+    }
 }
 
 // Reads the bound pad; false (and the object in error) when the read fails.
 bool ReadBoundPad(RunObject& object, PadState* state)
 {
-    const auto padId = static_cast<std::uint32_t>(object.padId);
-    platform::JoyReading reading{};
-    if (platform::ReadJoystick(padId, &reading) != 0) {
-        object.padError = 1;
-        ForgetPadReading(object);
-        // Nothing stays down, and no motor runs, while the pad is gone.
-        ReleaseHeldKeys(object);
-        StopRumble(object);
-        platform::JoystickConfigChanged();
-        RaiseCondition(object, kPadDisconnectedCode);
+    PadFetch fetch;
+    if (!FetchJoystick(static_cast<std::uint32_t>(object.padId), &fetch)) {
+        LosePad(object);
         return false;
     }
+    const platform::JoyReading& reading = fetch.reading;
     object.readValid = 1;
     object.axes[kAxisX] = reading.xpos;
     object.axes[kAxisY] = reading.ypos;
@@ -76,17 +158,11 @@ bool ReadBoundPad(RunObject& object, PadState* state)
     object.axes[kAxisU] = reading.upos;
     object.axes[kAxisV] = reading.vpos;
     object.pov = reading.pov;
-    if (object.xinputIndex == kXInputUnresolved && TheXInputDeviceList().count > 0) {
-        const XInputLookup lookup = LookUpXInput(padId);
-        if (lookup.idsRead) {
-            NoteBoundPadIds(object, lookup.ids);
-            object.xinputIndex = lookup.position >= 0 ? lookup.position : kNotXInput;
-        }
-    }
-    const PadState stickAndHat = StickAndHatBits(reading, object.centerX, object.centerY, object.deadZone);
-    const PadLayout* layout = object.standardLayout != 0 && object.xinputIndex < 0 ? BoundPadLayout(object) : nullptr;
+    XInputReads reads;
+    PlaceBoundPad(object, reads, reading.buttons);
+    FetchAsBound(object, reads, &fetch);
     SeenTriggers seen{};
-    *state = ComposeRead(stickAndHat, reading.buttons, layout, object.xinputIndex, object.triggerThreshold, &seen);
+    *state = ComposeRead(fetch, TuningOf(object), &seen);
     object.triggers[0] = seen.left;
     object.triggers[1] = seen.right;
     return true;

@@ -24,12 +24,6 @@ void StopRumble(RunObject& object)
     }
 }
 
-void BeginBinding(RunObject& object)
-{
-    StopRumble(object);
-    ++object.bindings;
-}
-
 bool RaiseWatchingBinding(RunObject& object, std::int32_t code)
 {
     const std::uint16_t before = object.bindings;
@@ -43,7 +37,7 @@ namespace {
 void FindBoundPadLayout(RunObject& object, const PadLayoutTable& table)
 {
     object.padLayout =
-        static_cast<std::int16_t>(object.padIdsRead != 0 ? FindPadLayout(table, object.vid, object.pid) : -1);
+        static_cast<std::int16_t>(PadIdsKnown(object) ? FindPadLayout(table, object.vid, object.pid) : -1);
     object.padLayoutGeneration = table.generation;
 }
 
@@ -75,7 +69,17 @@ const PadLayout* BoundPadLayout(RunObject& object)
 
 PadType BoundPadType(RunObject& object)
 {
-    return PadTypeOf(object.padId >= 0 && object.padError == 0, object.xinputIndex >= 0, BoundPadLayout(object));
+    return PadTypeOf(object.padId >= 0 && object.padError == 0, DecodesAsXInput(object), BoundPadLayout(object));
+}
+
+void FetchAsBound(RunObject& object, XInputReads& reads, PadFetch* fetch)
+{
+    if (object.xinputIndex >= 0) {
+        fetch->xinputIndex = object.xinputIndex;
+        fetch->xinputAnswered = reads.Read(static_cast<std::uint32_t>(object.xinputIndex), &fetch->xinput);
+        return;
+    }
+    fetch->layout = object.standardLayout != 0 ? BoundPadLayout(object) : nullptr;
 }
 
 }  // namespace zandrel
@@ -118,6 +122,10 @@ std::int32_t ZANDREL_CALL CreateRunObject(RunObject* object, void*, void*)
     std::memset(object->heldKeys, 0, sizeof object->heldKeys);
     object->heldBits = 0;
     object->rumbling = 0;
+    object->loneXInput = -1;
+    object->guessAnswered = 0;
+    object->guessDue = 0;
+    object->searchWait = 0;
     object->bindings = 0;
     object->standardLayout = 0;
     zandrel::ForgetBoundPadIds(*object);
@@ -137,5 +145,6 @@ std::int32_t ZANDREL_CALL DestroyRunObject(RunObject* object, std::int32_t)
     }
     zandrel::ReleaseHeldKeys(*object);
     zandrel::StopRumble(*object);
+    zandrel::LeaveBinding(*object);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "input/pad_layouts.h"
 #include "input/pad_names.h"
 #include "input/pad_state.h"
+#include "input/xinput_devices.h"
 
 namespace zandrel {
 
@@ -61,11 +62,15 @@ struct RunObject {
     std::uint8_t heldKeys[kPadBits];  // the key each pad bit sent down, valid where heldBits has the bit
     std::uint16_t heldBits;           // pad bits that hold a key down
     std::uint16_t rumbling;           // XInput indexes 0..3 this object set running, one bit each
+    std::int8_t loneXInput;           // the index that alone agreed with the last good frame's press, -1 = none
+    std::uint8_t guessAnswered;       // the XInput indexes (one bit each) that answered at the last guess
+    std::uint8_t guessDue;            // 1: the next good frame guesses the XInput index again
+    std::uint8_t searchWait;          // frames in error until the other joystick ids are searched again
 };
 
 constexpr std::int16_t kNoRumble = -1;
 
-static_assert(sizeof(RunObject) == 1000, "RunObject size");  // the header aligns it to 8
+static_assert(sizeof(RunObject) == 1000, "RunObject size");
 static_assert(offsetof(RunObject, player) == 304, "player");
 static_assert(offsetof(RunObject, padId) == 308, "padId");
 static_assert(offsetof(RunObject, xinputIndex) == 312, "xinputIndex");
@@ -98,6 +103,10 @@ static_assert(offsetof(RunObject, padLayoutGeneration) == 972, "padLayoutGenerat
 static_assert(offsetof(RunObject, heldKeys) == 976, "heldKeys");
 static_assert(offsetof(RunObject, heldBits) == 992, "heldBits");
 static_assert(offsetof(RunObject, rumbling) == 994, "rumbling");
+static_assert(offsetof(RunObject, loneXInput) == 996, "loneXInput");
+static_assert(offsetof(RunObject, guessAnswered) == 997, "guessAnswered");
+static_assert(offsetof(RunObject, guessDue) == 998, "guessDue");
+static_assert(offsetof(RunObject, searchWait) == 999, "searchWait");
 
 // The two tuning values; false (and nothing changed) for a value outside its range.
 inline bool ApplyDeadZonePercent(RunObject& object, std::int32_t percent)
@@ -137,6 +146,16 @@ void ForgetBoundPadIds(RunObject& object);
 const PadLayout* BoundPadLayout(RunObject& object);
 
 PadType BoundPadType(RunObject& object);
+
+inline PadTuning TuningOf(const RunObject& object)
+{
+    return PadTuning{object.centerX, object.centerY, object.deadZone, object.triggerThreshold,
+                     object.standardLayout != 0};
+}
+
+// Completes a fetch of the bound pad as the object has placed it: the XInput read of
+// its index through `reads`, or its layout row.
+void FetchAsBound(RunObject& object, XInputReads& reads, PadFetch* fetch);
 
 // Key code of real pad bit `bit` through virtualMap and keyMap; false when the bit
 // is switched off or its entry lies outside 0..15 (a loaded file may hold any byte).
@@ -198,9 +217,50 @@ void ReleaseHeldKeys(RunObject& object);
 // Both motors of every XInput index the object set running to 0, lowest index first, once each.
 void StopRumble(RunObject& object);
 
-// Called first by the actions that bind the object again: its rumble stops, and the
-// binding count moves on, so a RaiseWatchingBinding under way learns of it.
-void BeginBinding(RunObject& object);
+constexpr std::int32_t kPadDisconnectedCode = 5;
+constexpr std::int32_t kPadReconnectedCode = 6;
+
+// True when the bound pad's vendor and product ids were read from it and are not both 0.
+bool PadIdsKnown(const RunObject& object);
+
+// True when the bound pad decodes as an XInput pad, or will at its first frame.
+bool DecodesAsXInput(const RunObject& object);
+
+// How many live objects are bound to joystick id `padId` (0 for an id outside 0..15);
+// an object in error still counts for its id.
+std::int32_t ObjectsBoundTo(std::int32_t padId);
+
+// No object bound anywhere, as at loading.
+void ResetPadBindings();
+
+// Binding, recovering, following and reloading have their one home in binding.cpp.
+
+// What a binding needs to know of the one before it.
+struct BindingBefore {
+    std::int32_t padId;
+    std::int32_t xinputIndex;
+};
+
+// Called by SetPlayerAndPadID and LoadSetting before they change anything: a binding
+// to another pad id or none releases the object's keys and stops its motors.
+BindingBefore BeginBinding(RunObject& object, std::int32_t newPadId);
+
+enum class BindingBy { kAction, kSettings };
+
+// Completes the binding to the padId now stored.
+void BindPad(RunObject& object, const BindingBefore& before, BindingBy by);
+
+// The bound pad answered its probe; `ids` null when its capabilities did not.
+void RecoverPad(RunObject& object, const platform::JoyIds* ids);
+
+// The object's pad came back at joystick id `padId`.
+void FollowPad(RunObject& object, std::int32_t padId);
+
+// ReLoadDeviceList.
+void ReloadDevices(RunObject& object);
+
+// A destroyed object is bound nowhere.
+void LeaveBinding(RunObject& object);
 
 // RaiseCondition; true when the game's answer to the event bound the object again.
 bool RaiseWatchingBinding(RunObject& object, std::int32_t code);

@@ -183,24 +183,13 @@ std::int32_t ZANDREL_CALL LoadSetting(RunObject* object, std::int32_t, std::int3
     if (file == nullptr) {
         return 0;
     }
-    BeginBinding(*object);
     std::uint8_t record[kSettingsFileSize];
     const std::size_t length = std::fread(record, 1, sizeof record, file);
     std::fclose(file);
+    const bool holdsPadId = length >= kSettingsPadId + 4;
+    const BindingBefore before = BeginBinding(*object, holdsPadId ? Get32(record + kSettingsPadId) : object->padId);
     DecodeSettings(record, length, *object);
-    ForgetPadReading(*object);  // the file may bind another pad
-
-    platform::JoyIds ids{};
-    const bool idsRead = ReadBoundPadIds(object->padId, &ids);
-    object->xinputIndex = kXInputUnresolved;
-    if (idsRead) {
-        NoteBoundPadIds(*object, ids);
-        RescanXInputDevices();
-    } else {
-        object->vid = 0;
-        object->pid = 0;
-        ForgetBoundPadIds(*object);
-    }
+    BindPad(*object, before, BindingBy::kSettings);
     return 0;
 }
 

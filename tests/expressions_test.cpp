@@ -140,8 +140,8 @@ TEST_F(Expressions, PadButtonNumberOnPlainAndXInputPads)
     host.world().joysticks[1].capsFail = true;  // ids unreadable: a plain pad, button 7 in bit 10
     EXPECT_EQ(number(), 10);
     host.world().joysticks[1].capsFail = false;
-    host.world().xinput[0].answers = false;  // directions only
-    EXPECT_EQ(number(), -1);
+    host.world().xinput[0].answers = false;  // the buttons stay, the triggers go
+    EXPECT_EQ(number(), 12);
     host.world().joysticks[1].pov = 0;
     EXPECT_EQ(number(), 0);
     EXPECT_EQ(object->xinputIndex, -1);  // nothing cached in the object
@@ -176,7 +176,12 @@ TEST_F(Expressions, AnyPadIDCountsButtonsNotDirections)
     host.world().xinput[0].rightTrigger = 0;
     host.world().joysticks[2].buttons = 0x02000000;  // button 26 folds to bit 31
     EXPECT_EQ(host.Evaluate(object, kGetAnyPadID), 2);
-    host.world().xinput[0].answers = false;  // a failing XInput pad is skipped
+    host.world().xinput[0].answers = false;  // a failing XInput read keeps the buttons
+    EXPECT_EQ(host.Evaluate(object, kGetAnyPadID), 2);
+    host.world().joysticks[2].buttons = 0;
+    host.world().xinput[0].answers = true;
+    host.world().xinput[0].rightTrigger = 31;
+    host.world().xinput[0].answers = false;  // and loses the triggers
     EXPECT_EQ(host.Evaluate(object, kGetAnyPadID), -1);
 }
 

@@ -107,10 +107,11 @@ TEST_F(FrameCycle, ReleaseAfterRemapLetsGoOfTheKeyThePressSent)
 TEST_F(FrameCycle, UnplugErrorProbeRecoveryWithUnknownIds)
 {
     sim::Joystick& pad = Plug(0);
+    pad.capsFail = true;
     Bind(0);
     pad.buttons = 0x1;
     EXPECT_EQ(Frames(), Effects{KeyDown('Z')});
-    EXPECT_EQ(object->vid, 0);  // empty device list: ids never read
+    EXPECT_EQ(object->vid, 0);  // capabilities unreadable: ids never read
 
     pad.present = false;
     EXPECT_EQ(Frames(), (Effects{KeyUp('Z'), ConfigChanged()}));
@@ -120,6 +121,7 @@ TEST_F(FrameCycle, UnplugErrorProbeRecoveryWithUnknownIds)
 
     host.world().devices = {kPadDeviceId};
     pad.present = true;
+    pad.capsFail = false;
     pad.buttons = 0;
     EXPECT_EQ(Frames(), Effects{RescanStarted()});  // recovery frame: ids read, list rebuilt, no keys
     EXPECT_EQ(object->padError, 0);
@@ -154,7 +156,7 @@ TEST_F(FrameCycle, RecoveryWithKnownIdsKeepsTheIndexAndDoesNotRescan)
     EXPECT_EQ(object->xinputIndex, kNotXInput);
 }
 
-TEST_F(FrameCycle, XInputPadRecoversThroughXInput)
+TEST_F(FrameCycle, XInputPadRecoversOnlyWhenItsJoystickReads)
 {
     host.world().devices = {kPadDeviceId};
     RescanXInputDevices();
@@ -165,19 +167,16 @@ TEST_F(FrameCycle, XInputPadRecoversThroughXInput)
     Frames();
     ASSERT_EQ(object->xinputIndex, 0);
 
-    // Joystick reads fail while XInput answers: error and recovery alternate.
+    // Joystick reads fail while XInput answers: the object stays in error.
     pad.present = false;
     EXPECT_EQ(Frames(), Effects{ConfigChanged()});
     EXPECT_EQ(object->padError, 1);
-    EXPECT_EQ(Frames(), Effects{});
-    EXPECT_EQ(object->padError, 0);
-    EXPECT_EQ(Frames(), Effects{ConfigChanged()});
+    EXPECT_EQ(Frames(3), Effects{});
     EXPECT_EQ(object->padError, 1);
 
-    // XInput gone too: stays in error.
-    host.world().xinput[0].answers = false;
-    EXPECT_EQ(Frames(2), Effects{});
-    EXPECT_EQ(object->padError, 1);
+    pad.present = true;
+    EXPECT_EQ(Frames(), Effects{});
+    EXPECT_EQ(object->padError, 0);
 }
 
 TEST_F(FrameCycle, IndexIsResolvedOnceAndCached)
@@ -219,7 +218,7 @@ TEST_F(FrameCycle, CapabilityFailureLeavesTheIndexUnresolvedAndRetries)
     EXPECT_EQ(object->vid, 0x045E);
 }
 
-TEST_F(FrameCycle, TransientXInputFailureDropsButtons)
+TEST_F(FrameCycle, TransientXInputFailureDropsOnlyTheTriggers)
 {
     host.world().devices = {kPadDeviceId};
     RescanXInputDevices();
@@ -233,9 +232,46 @@ TEST_F(FrameCycle, TransientXInputFailureDropsButtons)
     xpad.leftTrigger = 200;  // bit 10, slot 10 key 0
     EXPECT_EQ(Frames(), (Effects{KeyDown(0x25), KeyDown('Z'), KeyDown(0)}));
     xpad.answers = false;
-    EXPECT_EQ(Frames(), (Effects{KeyUp('Z'), KeyUp(0)}));  // the stick still counts
+    EXPECT_EQ(Frames(), (Effects{KeyUp(0)}));  // the stick and the buttons still count
     xpad.answers = true;
-    EXPECT_EQ(Frames(), (Effects{KeyDown('Z'), KeyDown(0)}));
+    EXPECT_EQ(Frames(), (Effects{KeyDown(0)}));
+}
+
+// Platform calls an object in error makes in one frame, counted by the world.
+struct CallCount {
+    int reads = 0;
+    int capabilities = 0;
+    int xinput = 0;
+};
+
+TEST_F(FrameCycle, InErrorOneJoystickReadAFrameExceptTheSearchFrames)
+{
+    PlugXInput(0);
+    Bind(0);
+    object->vid = 0x045E;  // ids known, so the other ids are searched
+    object->pid = 0x028E;
+    object->padIdsRead = 1;
+    Frames();
+    static CallCount calls;
+    static const sim::ReadObserver kCounter{
+        nullptr, [](void*, std::uint32_t, std::uint32_t, const platform::JoyReading&) { ++calls.reads; },
+        [](void*, std::uint32_t, std::uint32_t, const platform::JoyIds&) { ++calls.capabilities; },
+        [](void*, std::uint32_t, std::uint32_t, const platform::XInputTriggers&) { ++calls.xinput; }};
+    host.world().readObserver = &kCounter;
+    host.world().joysticks[0].present = false;
+    std::vector<int> searches;
+    for (int frame = 0; frame < 121; ++frame) {
+        calls = CallCount{};
+        Frames();
+        if (calls.capabilities > 0) {
+            searches.push_back(frame);
+            EXPECT_EQ(calls.capabilities, 15) << frame;  // every other id
+        }
+        EXPECT_EQ(calls.reads, 1) << frame;
+        EXPECT_EQ(calls.xinput, 0) << frame;
+    }
+    EXPECT_EQ(searches, (std::vector<int>{0, 60, 120}));
+    host.world().readObserver = nullptr;
 }
 
 TEST_F(FrameCycle, NegativePadIdInErrorStaysInError)

@@ -136,10 +136,10 @@ TEST(PadLayoutFile, OverlongLineIsSkippedWhole)
     EXPECT_GE(FindPadLayout(table, 0x20D6, 8), 0);
 }
 
-TEST(PadLayoutFile, RowsReplaceTheirIdsAndAtMost256AreAdded)
+TEST(PadLayoutFile, RowsReplaceTheirIdsAndAtMostTheLimitAreAdded)
 {
     std::string text = "030000004c050000c405000000000000,Mine,a:b0,\n";
-    for (int product = 0; product < 300; ++product) {
+    for (int product = 0; product < kMostAddedPadLayouts + 44; ++product) {
         text += RowFor(0x1000 + product, "a:b0,") + "\n";
     }
     text += "030000004c050000cc09000000000000,Mine too,a:b2,\n";
@@ -150,8 +150,8 @@ TEST(PadLayoutFile, RowsReplaceTheirIdsAndAtMost256AreAdded)
     EXPECT_EQ(table.rows[0].buttons[4], 1);  // built-in rows replaced in place
     EXPECT_EQ(table.rows[1].buttons[4], 3);
     EXPECT_EQ(table.rows[FindPadLayout(table, 0x20D6, 0x1000)].buttons[4], 8);
-    EXPECT_GE(FindPadLayout(table, 0x20D6, 0x1000 + 255), 0);
-    EXPECT_LT(FindPadLayout(table, 0x20D6, 0x1000 + 256), 0);
+    EXPECT_GE(FindPadLayout(table, 0x20D6, 0x1000 + kMostAddedPadLayouts - 1), 0);
+    EXPECT_LT(FindPadLayout(table, 0x20D6, 0x1000 + kMostAddedPadLayouts), 0);
 }
 
 TEST(ComposeWithLayout, ButtonsThroughTheRowAndDirectionsOnlyWhereMapped)

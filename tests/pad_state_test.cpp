@@ -112,15 +112,15 @@ TEST(Compose, XInputFoldsTriggersAndMovesUpperButtons)
         {0xC00, 0, 0, 0},                                                  // buttons 11 and 12 drop out
     };
     for (const auto& c : cases) {
-        const platform::XInputTriggers triggers{c.left, c.right};
+        const platform::XInputTriggers triggers{c.left, c.right, 0};
         EXPECT_EQ(ComposeXInput(0, c.buttons, &triggers), c.expected)
             << std::hex << "buttons " << c.buttons << " triggers " << int{c.left} << "/" << int{c.right};
     }
 }
 
-TEST(Compose, FailedXInputReadKeepsOnlyDirections)
+TEST(Compose, FailedXInputReadKeepsTheButtonsAndLosesOnlyTheTriggers)
 {
-    EXPECT_EQ(ComposeXInput(kPadLeft | kPadUp, 0xFFF, nullptr), kPadLeft | kPadUp);
+    EXPECT_EQ(ComposeXInput(kPadLeft | kPadUp, 0xFFF, nullptr), kPadLeft | kPadUp | 0x3F0 | 0xF000);
 }
 
 // The extremes a loaded calibration or a wild driver can give: no overflow, values

@@ -28,7 +28,8 @@ public:
     {
         current_ = this;
         sim::TheWorld().Reset();
-        TheXInputDeviceList() = XInputDeviceList{0, {0, 0, 0, 0}};
+        ResetXInputDevices();
+        ResetPadBindings();
         ResetPadLayouts(ThePadLayoutTable());
         services_.GenerateEvent = &GenerateEvent;
         services_.NextActionParameter = &NextActionParameter;

@@ -77,7 +77,7 @@ void RemoveScratch()
 
 // What a host gives as a file name: selector 0 null, 1 empty, 2 one of four fixed
 // names, 3 the text's UTF-16 units (pairs of bytes); the last two inside the
-// scratch folder, '/' taken as '_' so that no name leaves it. False for null.
+// scratch folder, '/' and '\' (a separator too) taken as '_' so that no name leaves it. False for null.
 bool FileName(std::int32_t selector, const std::string& text, std::u16string* name)
 {
     name->clear();
@@ -97,7 +97,7 @@ bool FileName(std::int32_t selector, const std::string& text, std::u16string* na
                 if (i + 1 < text.size()) {
                     unit = static_cast<char16_t>(unit | static_cast<std::uint8_t>(text[i + 1]) << 8);
                 }
-                name->push_back(unit == u'/' ? u'_' : unit);
+                name->push_back(unit == u'/' || unit == u'\\' ? u'_' : unit);
             }
             return true;
     }
@@ -282,22 +282,33 @@ private:
             case OpKind::kFile:
                 WriteFile(v[0], op.texts[0], op.texts[1], v[1]);
                 return {};
-            case OpKind::kJoystick:
-                world.joysticks[v[0] & 15] = sim::Joystick{true,
-                                                           static_cast<std::uint16_t>(v[2]),
-                                                           static_cast<std::uint16_t>(v[3]),
-                                                           static_cast<std::uint32_t>(v[4]),
-                                                           static_cast<std::uint32_t>(v[5]),
-                                                           static_cast<std::uint32_t>(v[6]),
-                                                           static_cast<std::uint32_t>(v[7]),
-                                                           (v[1] & 1) != 0};
+            case OpKind::kJoystick: {
+                sim::Joystick& joystick = world.joysticks[v[0] & 15];
+                joystick = sim::Joystick{};
+                joystick.present = true;
+                joystick.vid = static_cast<std::uint16_t>(v[2]);
+                joystick.pid = static_cast<std::uint16_t>(v[3]);
+                joystick.x = static_cast<std::uint32_t>(v[4]);
+                joystick.y = static_cast<std::uint32_t>(v[5]);
+                joystick.pov = static_cast<std::uint32_t>(v[6]);
+                joystick.buttons = static_cast<std::uint32_t>(v[7]);
+                joystick.capsFail = (v[1] & 1) != 0;
                 return {};
+            }
             case OpKind::kUnplug:
                 world.joysticks[v[0] & 15].present = false;
                 return {};
             case OpKind::kXInput:
-                world.xinput[v[0] & 3] =
-                    sim::XInputPad{(v[1] & 1) != 0, static_cast<std::uint8_t>(v[2]), static_cast<std::uint8_t>(v[3])};
+            case OpKind::kXInputOf: {
+                sim::XInputPad& pad = world.xinput[v[0] & 3];
+                pad.answers = op.kind == OpKind::kXInputOf || (v[1] & 1) != 0;
+                pad.faceOf = op.kind == OpKind::kXInputOf ? static_cast<std::int8_t>(v[1] & 15) : std::int8_t{-1};
+                pad.leftTrigger = static_cast<std::uint8_t>(v[2]);
+                pad.rightTrigger = static_cast<std::uint8_t>(v[3]);
+                return {};
+            }
+            case OpKind::kReplug:
+                Replug(v[0] & 15, v[1] & 15);
                 return {};
             case OpKind::kKey:
                 world.SetKey(static_cast<std::uint8_t>(v[0]), (v[1] & 1) != 0);
@@ -338,6 +349,22 @@ private:
                 break;
         }
         return {};
+    }
+
+    // A pad unplugged and plugged back, at its own id or another, as the system may
+    // give it: what was at `to` is gone, and the XInput faces of the pad go with it.
+    void Replug(int from, int to)
+    {
+        sim::World& world = host_.world();
+        sim::Joystick pad = world.joysticks[from];
+        world.joysticks[from].present = false;
+        pad.present = true;
+        world.joysticks[to] = pad;
+        for (sim::XInputPad& face : world.xinput) {
+            if (face.faceOf == from) {
+                face.faceOf = static_cast<std::int8_t>(to);
+            }
+        }
     }
 
     std::string Create(int s, std::int32_t flags)
@@ -381,6 +408,7 @@ private:
                 if (slots_[s].object == nullptr) {
                     continue;
                 }
+                const std::int32_t padBefore = slots_[s].object->padId;
                 t_allocations = 0;
                 t_counting = true;
                 HandleRunObject(slots_[s].object);
@@ -391,6 +419,11 @@ private:
                 }
                 if (raiseFault_ != nullptr) {
                     return raiseFault_;
+                }
+                const std::int32_t padAfter = slots_[s].object->padId;
+                if (padAfter != padBefore && padAfter >= 0 && ObjectsBoundTo(padAfter) != 1) {
+                    return "slot " + std::to_string(s) + " followed its pad to joystick " + std::to_string(padAfter) +
+                           ", which another object is bound to";
                 }
             }
         }
@@ -728,6 +761,10 @@ private:
         if (count < 0 || count > kMaxXInputDevices) {
             return "XInput device list count " + std::to_string(count);
         }
+        const std::string placeFault = CheckPlaces();
+        if (!placeFault.empty()) {
+            return placeFault;
+        }
         const std::string layoutFault = CheckLayouts();
         if (!layoutFault.empty()) {
             return layoutFault;
@@ -750,20 +787,59 @@ private:
         return {};
     }
 
+    // One pad, one XInput index: an index is confirmed for at most one joystick, which
+    // holds no other; the module's count of objects bound to each id is the host's.
+    std::string CheckPlaces() const
+    {
+        std::int32_t confirmedFor[kMaxXInputDevices];
+        for (std::uint32_t index = 0; index < kMaxXInputDevices; ++index) {
+            confirmedFor[index] = XInputConfirmedFor(index);
+            if (confirmedFor[index] < -1 || confirmedFor[index] > 15) {
+                return "XInput index " + std::to_string(index) + " confirmed for joystick " +
+                       std::to_string(confirmedFor[index]);
+            }
+            for (std::uint32_t before = 0; before < index; ++before) {
+                if (confirmedFor[index] >= 0 && confirmedFor[before] == confirmedFor[index]) {
+                    return "XInput indexes " + std::to_string(before) + " and " + std::to_string(index) +
+                           " both confirmed for joystick " + std::to_string(confirmedFor[index]);
+                }
+            }
+        }
+        for (std::int32_t id = 0; id < 16; ++id) {
+            std::int32_t bound = 0;
+            for (const Slot& slot : slots_) {
+                bound += slot.object != nullptr && slot.object->padId == id ? 1 : 0;
+            }
+            if (ObjectsBoundTo(id) != bound) {
+                return "objects bound to joystick " + std::to_string(id) + ": " + std::to_string(bound) +
+                       ", the module counts " + std::to_string(ObjectsBoundTo(id));
+            }
+        }
+        return {};
+    }
+
     // The shared table: the built-in rows first, loaded rows within their limit, one
-    // row per pair of ids, every button 1..32 and turned around rightly.
+    // row per pair of ids (looked for only when the rows may have changed: a full table
+    // costs millions of comparisons), none without ids, every button 1..32 and turned
+    // around rightly.
     static std::string CheckLayouts()
     {
+        static std::uint32_t checkedGeneration = 0;
         const PadLayoutTable& table = ThePadLayoutTable();
         if (table.count != kBuiltInPadLayouts + table.added || table.added < 0 || table.added > kMostAddedPadLayouts) {
             return "layout table count " + std::to_string(table.count) + ", added " + std::to_string(table.added);
         }
+        const bool moved = table.generation != checkedGeneration;
+        checkedGeneration = table.generation;
         for (std::int32_t i = 0; i < table.count; ++i) {
             const PadLayout& row = table.rows[i];
-            if (FindPadLayout(table, row.vendor, row.product) != i ||
+            if ((moved && FindPadLayout(table, row.vendor, row.product) != i) ||
                 (i < kBuiltInPadLayouts &&
                  (row.vendor != kPlayStationVendor || row.product != kBuiltInPadLayoutRows[i].product))) {
                 return "layout row " + std::to_string(i) + " out of place";
+            }
+            if (row.vendor == 0 && row.product == 0) {
+                return "layout row " + std::to_string(i) + " without ids";
             }
             for (int bit = 0; bit < kPadBitCount; ++bit) {
                 if (row.buttons[bit] > kJoystickButtons) {

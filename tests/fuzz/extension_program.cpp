@@ -41,6 +41,8 @@ const Schema kSchemas[static_cast<int>(OpKind::kCount)] = {
     {"controls", {{'b', "player"}, {'b', "control"}, {'i', "key"}}},
     {"editor", {{'b', "mode"}, {'i', "version"}}},
     {"export", {{'b', "which"}, {'i', "code"}, {'i', "index"}, {'i', "length"}}},
+    {"xinputof", {{'b', "index"}, {'b', "joystick"}, {'b', "lt"}, {'b', "rt"}}},
+    {"replug", {{'b', "from"}, {'b', "to"}}},
 };
 
 // Small integers are their own byte (0..127), or that byte less 0xC0 (-64..-1), so

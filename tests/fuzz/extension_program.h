@@ -34,6 +34,8 @@ enum class OpKind : std::uint8_t {
     kControls,    // player, control, key
     kEditor,      // 0 = compatible, 1 = this version word, 2 = no version query, 3 = no editor; version
     kExport,      // which, code, index, buffer length (bit 16: null buffer)
+    kXInputOf,    // index, joystick id, left trigger, right trigger: the index is that joystick's XInput face
+    kReplug,      // from, to: joystick `from` comes back as id `to`, its XInput faces with it
     kCount
 };
 

@@ -1,6 +1,6 @@
 // Writes the extension fuzzer's seed corpus: a few programs that retell host scripts
 // (the tour, the settings file, an XInput pad, a pad pulled out, the catalogue, device
-// names, standard layouts, every event once),
+// names, standard layouts, every event once, identical pads and pads plugged back),
 // so the fuzzer starts from sequences that reach deep into the extension.
 //
 //   zandrel_extension_seeds DIR          writes the seeds
@@ -56,6 +56,14 @@ Op Unplug(int id)
 Op XInput(int index, bool answers, int left = 0, int right = 0)
 {
     return {OpKind::kXInput, {index, answers ? 1 : 0, left, right}, {}};
+}
+Op XInputOf(int index, int joystick, int left = 0, int right = 0)
+{
+    return {OpKind::kXInputOf, {index, joystick, left, right}, {}};
+}
+Op Replug(int from, int to)
+{
+    return {OpKind::kReplug, {from, to}, {}};
 }
 Op Device(int vid, int pid)
 {
@@ -166,6 +174,43 @@ std::vector<Op> XInputPad()
             Expression(0, "getInputPadButtonNumber", 0),
             Expression(0, "getAnyPadID"),
             Action(0, "ReLoadDeviceList"),
+            Frame()};
+}
+
+// Two identical XInput pads whose indexes run against their joystick ids, pressed one
+// after the other, then pulled out and plugged back at other ids and at their own.
+std::vector<Op> OwnPlaces()
+{
+    return {Device(0x045E, 0x028E),
+            Device(0x045E, 0x028E),
+            Joystick(0, 0x045E, 0x028E),
+            Joystick(1, 0x045E, 0x028E),
+            XInputOf(1, 0),
+            XInputOf(0, 1),
+            Create(0),
+            Create(1),
+            Action(0, "SetPlayerAndPadID", 0, 0),
+            Action(1, "SetPlayerAndPadID", 1, 1),
+            Action(0, "SetVantor", 10, 0x51),
+            Frame(),
+            Joystick(0, 0x045E, 0x028E, 1),
+            Frame(2),
+            Joystick(0, 0x045E, 0x028E, 0),
+            Joystick(1, 0x045E, 0x028E, 2),
+            Frame(2),
+            XInputOf(1, 0, 255, 0),
+            Action(1, "XInputSetVibration", 100, 200),
+            Frame(),
+            Expression(0, "getTrigger", 0),
+            Unplug(0),
+            Frame(),
+            Replug(0, 2),
+            Replug(1, 3),
+            Frame(4),
+            Expression(0, "getPadID"),
+            Replug(2, 2),
+            Frame(4),
+            XInput(1, true),
             Frame()};
 }
 
@@ -288,7 +333,8 @@ int main(int argc, char** argv)
     } seeds[] = {{"tour", Tour()},           {"settings", Settings()},
                  {"xinput", XInputPad()},    {"pulled_out", PulledOut()},
                  {"catalogue", Catalogue()}, {"device_names", DeviceNames()},
-                 {"layouts", Layouts()},     {"every_event", EveryEvent()}};
+                 {"layouts", Layouts()},     {"every_event", EveryEvent()},
+                 {"own_places", OwnPlaces()}};
     for (const auto& seed : seeds) {
         const std::vector<std::uint8_t> bytes = EncodeProgram(seed.ops);
         const std::string path = std::string(argv[1]) + "/seed-" + seed.name;

@@ -17,9 +17,9 @@ action pad SetPlayerAndPadID 0 0
 => rescan
 expression pad getDeviceName 0
 => = "Test Pad"
-# Another player: the key map is not seeded again from that player's keys.
+# Another player on the same pad: only the player is stored (no rescan), and the
+# key map is not seeded again from that player's keys.
 action pad SetPlayerAndPadID 2 0
-=> rescan
 expression pad getVantorSetting 0
 => = 38
 
@@ -86,7 +86,6 @@ action pad EnableControl -1 1
 # Actions that test the object's player do nothing for player 7, though the pad
 # still drives keys.
 action pad SetPlayerAndPadID 7 0
-=> rescan
 action pad SetVantor 4 0x51
 action pad SetVirtualButton 4 -1
 action pad EnableControl 4 0
@@ -97,7 +96,6 @@ joystick 0 buttons=0
 frame
 => key up 0x5A
 action pad SetPlayerAndPadID 0 0
-=> rescan
 
 # ResetKey releases the key of every slot, held or not, key 0 included.
 joystick 0 buttons=0x1

@@ -121,7 +121,6 @@ expression pad getAxis -1
 action pad SaveSetting "analog_zero.cfg"
 poke "analog_zero.cfg" 60 0 0 0 0 0 0 0 0
 action pad LoadSetting "analog_zero.cfg"
-=> rescan
 action pad SetDeadZone 20
 joystick 0 x=38552
 frame
@@ -180,7 +179,6 @@ frame
 # as far left as it goes.
 poke "analog_zero.cfg" 60 0x00 0x83 0xFF 0x7F
 action pad LoadSetting "analog_zero.cfg"
-=> rescan
 joystick 0 x=0
 frame
 => key down 0x25
@@ -228,11 +226,10 @@ frame
 expression pad getPadState
 => = 81
 
-# Binding again forgets the values until the next read.
+# Binding the same pad again keeps the values: nothing but the player changes.
 action pad SetPlayerAndPadID 0 0
-=> rescan
 expression pad getPOV
-=> = -1
+=> = 0
 frame
 expression pad getPOV
 => = 0

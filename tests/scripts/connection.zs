@@ -105,8 +105,9 @@ expression late IsXInput
 => = 1
 destroy late
 
-# An XInput pad whose joystick read keeps failing while XInput answers: the two
-# events alternate as its state does, frame after frame.
+# An XInput pad whose joystick read fails while XInput still answers stays in
+# error: one PadDisconnected, and PadReconnected only once the joystick reads again.
+unplug 3
 device "HID\\VID_045E&PID_028E&IG_00"
 joystick 2 vid=0x045e pid=0x028e
 xinput 0 lt=20
@@ -124,13 +125,12 @@ frame
 => fired xpad PadDisconnected
 expression xpad getTrigger 0
 => = -1
-# The recovery probe's XInput read is the frame's: getTrigger answers it.
+frame 3
+expression xpad IsError
+=> = 1
+joystick 2
 frame
 => fired xpad PadReconnected
+frame
 expression xpad getTrigger 0
 => = 20
-frame
-=> joyConfigChanged
-=> fired xpad PadDisconnected
-frame
-=> fired xpad PadReconnected

@@ -191,9 +191,11 @@ expression plain getPadType
 expression plain getButtonName 0
 => = ""
 
-# The pad that comes back is a DualSense: its ids are read, and its row found.
+# The pad that comes back is a DualSense: its ids are read, and its row found; this
+# binding never read them, so the device list is rebuilt too.
 joystick 6 vid=0x054c pid=0x0ce6
 frame
+=> rescan
 expression plain getPadType
 => = 2
 expression plain getButtonName 12

@@ -57,12 +57,9 @@ frame
 => key up 0x5A
 => key up 0x58
 => joyConfigChanged
-xinput 0 fail
-frame
-frame 8
-xinput 0
-frame
+frame 9
 joystick 0 buttons=0x0002
+frame
 frame
 => key down 0x58
 frame 6

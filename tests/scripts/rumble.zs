@@ -29,8 +29,9 @@ action other XInputSetVibration 0x10000 0
 => vibrate 1 0 0
 destroy other
 
-# Binding again stops the motors first, with SetPlayerAndPadID or a LoadSetting
-# that opens its file; a load that fails leaves them running.
+# Binding another pad stops the motors first, with SetPlayerAndPadID or a LoadSetting
+# that opens its file; a load that fails, or one that binds the same pad, leaves them
+# running.
 joystick 0 buttons=0
 create pad
 action pad SetPlayerAndPadID 0 0
@@ -41,8 +42,6 @@ action pad XInputSetVibration 7 8
 => vibrate 0 7 8
 action pad LoadSetting "rumble_missing.cfg"
 action pad LoadSetting "rumble.cfg"
-=> vibrate 0 0 0
-=> rescan
 frame
 action pad XInputSetVibration 9 0
 => vibrate 0 9 0

@@ -51,7 +51,6 @@ action old SetVantor 4 0x41
 action old SaveSetting "tuning_old.cfg"
 truncate "tuning_old.cfg" 68
 action tuned LoadSetting "tuning_old.cfg"
-=> rescan
 expression tuned getVantorSetting 4
 => = 65
 expression tuned getInputPadButtonNumber 1
@@ -63,14 +62,12 @@ expression tuned getInputPadButtonNumber 0
 action old SaveSetting "tuning_tag.cfg"
 poke "tuning_tag.cfg" 68 0x5A
 action tuned LoadSetting "tuning_tag.cfg"
-=> rescan
 expression tuned getInputPadButtonNumber 1
 => = 3
 expression tuned getInputPadButtonNumber 0
 => = -1
 poke "tuning_tag.cfg" 68 0x7A
 action tuned LoadSetting "tuning_tag.cfg"
-=> rescan
 expression tuned getInputPadButtonNumber 1
 => = -1
 expression tuned getInputPadButtonNumber 0
@@ -82,7 +79,6 @@ action tuned SetTriggerThreshold 77
 # dead zone 0, threshold 255: both kept
 poke "tuning_tag.cfg" 72 0 0 0 0 0xFF 0 0 0
 action tuned LoadSetting "tuning_tag.cfg"
-=> rescan
 expression tuned getInputPadButtonNumber 1
 => = 3
 expression tuned getInputPadButtonNumber 0
@@ -90,7 +86,6 @@ expression tuned getInputPadButtonNumber 0
 # dead zone 100, threshold -1: both kept
 poke "tuning_tag.cfg" 72 100 0 0 0 0xFF 0xFF 0xFF 0xFF
 action tuned LoadSetting "tuning_tag.cfg"
-=> rescan
 expression tuned getInputPadButtonNumber 1
 => = 3
 expression tuned getInputPadButtonNumber 0
@@ -98,7 +93,6 @@ expression tuned getInputPadButtonNumber 0
 # dead zone 0x01000019 (25 in its low byte), threshold 0: the threshold alone loads
 poke "tuning_tag.cfg" 72 25 0 0 1 0 0 0 0
 action tuned LoadSetting "tuning_tag.cfg"
-=> rescan
 action tuned SetDeadZone 40
 expression tuned getInputPadButtonNumber 1
 => = -1
@@ -108,7 +102,6 @@ expression tuned getInputPadButtonNumber 0
 action tuned SetDeadZone 25
 poke "tuning_tag.cfg" 72 26 0 0 0 0xFF 0 0 0
 action tuned LoadSetting "tuning_tag.cfg"
-=> rescan
 expression tuned getInputPadButtonNumber 1
 => = -1
 expression tuned getInputPadButtonNumber 0
@@ -116,14 +109,12 @@ expression tuned getInputPadButtonNumber 0
 # The ends of both ranges load: 1 and 254, then 99 and 0.
 poke "tuning_tag.cfg" 72 1 0 0 0 254 0 0 0
 action tuned LoadSetting "tuning_tag.cfg"
-=> rescan
 expression tuned getInputPadButtonNumber 1
 => = 3
 expression tuned getInputPadButtonNumber 0
 => = -1
 poke "tuning_tag.cfg" 72 99 0 0 0 0 0 0 0
 action tuned LoadSetting "tuning_tag.cfg"
-=> rescan
 expression tuned getInputPadButtonNumber 1
 => = -1
 expression tuned getInputPadButtonNumber 0

@@ -47,7 +47,8 @@ joystick 1 buttons=0x2
 frame
 => key down 0x58
 
-# An object in error whose pad id is then set negative stays in error.
+# An object in error whose pad id is then set negative stays in error; the key
+# went up when the pad went, so unbinding has nothing left to release.
 unplug 1
 frame
 => key up 0x58
@@ -59,8 +60,8 @@ expression late IsError
 expression late getPadID
 => = -1
 
-# An XInput pad whose joystick read fails while XInput still answers: error
-# frames and recovery frames alternate.
+# An XInput pad whose joystick read fails while XInput still answers stays in
+# error: only a joystick read brings it back.
 device "HID\\VID_045E&PID_028E&IG_00"
 joystick 2 vid=0x045e pid=0x028e
 xinput 0
@@ -75,8 +76,7 @@ frame
 => joyConfigChanged
 frame
 expression xpad IsError
-=> = 0
+=> = 1
 frame
-=> joyConfigChanged
 expression xpad IsError
 => = 1

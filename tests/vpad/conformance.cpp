@@ -209,10 +209,15 @@ Observation Observe(const Pad& pad)
         return seen;
     }
     zandrel::SeenTriggers triggers{-1, -1};
-    const PadState stickAndHat =
-        zandrel::StickAndHatBits(seen.reading, kTuning.centerX, kTuning.centerY, kTuning.deadZone);
-    seen.bits = zandrel::ComposeRead(stickAndHat, seen.reading.buttons, pad.layout, pad.xinputIndex,
-                                     kTuning.triggerThreshold, &triggers);
+    zandrel::PadFetch fetch{};
+    fetch.reading = seen.reading;
+    fetch.xinputIndex = pad.xinputIndex;
+    fetch.layout = pad.layout;
+    if (pad.xinputIndex >= 0) {
+        fetch.xinputAnswered =
+            zandrel::platform::ReadXInputTriggers(static_cast<std::uint32_t>(pad.xinputIndex), &fetch.xinput) == 0;
+    }
+    seen.bits = zandrel::ComposeRead(fetch, kTuning, &triggers);
     seen.xinputIndex = pad.xinputIndex;
     seen.left = triggers.left;
     seen.right = triggers.right;
@@ -600,14 +605,19 @@ void CheckStandardLayout(const Pad& ds4)
     zandrel::PadTuning tuning = kTuning;
     tuning.standardLayout = true;
     PadState bits = 0;
-    const std::string name = "DualShock 4 with the standard layout on, Cross held (ReadPadState)";
+    const std::string name = "DualShock 4 with the standard layout on, Cross held (an expression's fetch)";
     if (!Command(name, Format("button %d 1 1", ds4.channel))) {
         return;
     }
     Observation seen;
     PollUntil(
         ds4, [](const Observation& o) { return o.reading.buttons == 0x002; }, kChangeLimitMs, &seen);
-    const bool read = zandrel::ReadPadState(ds4.joystick, tuning, &bits);
+    zandrel::PadFetch fetch{};
+    const bool read = zandrel::FetchJoystick(ds4.joystick, &fetch);
+    if (read) {
+        zandrel::PlaceOtherPad(ds4.joystick, true, &fetch);
+        bits = zandrel::ComposeRead(fetch, tuning, nullptr);
+    }
     Verdict(read && bits == 0x0020, name, "bits 0x0020 (B: an XInput pad, which the layout leaves alone)",
             Format("bits 0x%04X", bits));
     Command(name, Format("reset %d", ds4.channel));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "tools/host/host.h"
 #include "tools/host/script.h"
@@ -108,6 +109,7 @@ int Usage(std::ostream& err, const std::string& problem)
     err << "zandrel-host: " << problem << "\n"
         << "usage: zandrel-host [--mfx PATH] [--real-pads] [--real-inventory] [--real-keyboard] run FILE\n"
         << "       zandrel-host [--mfx PATH] [--real-pads] [--real-inventory] [--real-keyboard] check FILE...\n"
+        << "       [--pad-channel PORT]: the pad stage's virtual pads, for its pad commands\n"
         << "       (the options are the Windows build's; command lines joined by -- run one\n"
         << "       after another in one process)\n";
     return kUsageError;
@@ -129,6 +131,15 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
             library = arguments[next++];
             continue;
         }
+        if (option == "--pad-channel") {
+            const long port = next < arguments.size() ? std::strtol(arguments[next].c_str(), nullptr, 10) : 0;
+            if (port <= 0 || port > 65535) {
+                return Usage(err, "--pad-channel needs a port 1..65535");
+            }
+            SetPadChannel(static_cast<unsigned>(port));
+            ++next;
+            continue;
+        }
         if (option == "--real-pads" || option == "--real-inventory" || option == "--real-keyboard") {
             realWorld |= option == "--real-pads"        ? kRealPads
                          : option == "--real-inventory" ? kRealInventory
@@ -137,7 +148,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         }
 #else
         if (option == "--mfx" || option == "--real-pads" || option == "--real-inventory" ||
-            option == "--real-keyboard") {
+            option == "--real-keyboard" || option == "--pad-channel") {
             return Usage(err, option + " is for the Windows build; this host links the extension");
         }
 #endif

@@ -1,6 +1,7 @@
 // The native binding: the extension is linked in, its menus are the simulated ones.
 #include "input/pad_layouts.h"
 #include "input/xinput_devices.h"
+#include "runtime/run_object.h"
 #include "platform/resource_access.h"
 #include "tools/host/extension.h"
 
@@ -59,7 +60,8 @@ bool BindExtension(const std::string&, Extension* extension, std::string*)
 
 bool ResetExtension(Extension*, std::string*)
 {
-    TheXInputDeviceList() = XInputDeviceList{0, {0, 0, 0, 0}};
+    ResetXInputDevices();
+    ResetPadBindings();
     ResetPadLayouts(ThePadLayoutTable());
     return true;
 }

@@ -308,6 +308,55 @@ HostParam ZANDREL_CALL Host::EditorGeneralCall(EditorServices*, void*, std::int3
     return 0;
 }
 
+void Host::RunFrames(std::uint32_t count)
+{
+    for (std::uint32_t n = 0; n < count; ++n) {
+        if (pace_ != 0) {
+            const double now = NowMilliseconds();
+            if (nextFrameAt_ > now) {
+                SleepMilliseconds(static_cast<unsigned>(nextFrameAt_ - now));
+            }
+            // A frame that came late does not make the next ones hurry.
+            nextFrameAt_ = std::max(nextFrameAt_, now) + 1000.0 / pace_;
+        }
+        const double start = NowMilliseconds();
+        for (std::size_t i = 0; i < objects_.size(); ++i) {
+            extension_.HandleRunObject(objects_[i].object);
+        }
+        frameTimes_.push_back(NowMilliseconds() - start);
+        if (extension_.AfterFrame != nullptr) {
+            extension_.AfterFrame(output_);
+        }
+    }
+}
+
+void Host::PadCommand(const Command& command)
+{
+    std::string answer;
+    if (!SendPadCommand(command.channelLine, &answer)) {
+        Emit("! pad \"" + command.channelLine + "\": " + answer);
+    } else if (command.op == Op::PadRumble) {
+        // The channel answers "ok LOW HIGH", the motor speeds the pad was last given.
+        Emit("= " + answer.substr(answer.size() > 3 ? 3 : answer.size()));
+    }
+}
+
+// The answer says only whether a frame took longer than a frame lasts at 60 a second,
+// so that a script can expect it; the figures go to the error stream for the log.
+void Host::ReportFrameTimes()
+{
+    constexpr double kFrameMs = 16;
+    std::vector<double> sorted = frameTimes_;
+    std::sort(sorted.begin(), sorted.end());
+    const auto over = std::count_if(sorted.begin(), sorted.end(), [](double ms) { return ms > kFrameMs; });
+    std::fprintf(stderr, "frame times: %u frames, median %.3f ms, maximum %.3f ms\n",
+                 static_cast<unsigned>(sorted.size()), sorted.empty() ? 0.0 : sorted[sorted.size() / 2],
+                 sorted.empty() ? 0.0 : sorted.back());
+    Emit("= " + std::to_string(sorted.size()) + " frames, " + (over == 0 ? "none" : std::to_string(over)) +
+         " over 16 ms");
+    frameTimes_.clear();
+}
+
 void Host::Execute(const Command& command, std::vector<std::string>* output)
 {
     output_ = output;
@@ -319,14 +368,18 @@ void Host::Execute(const Command& command, std::vector<std::string>* output)
             Destroy(command.object);
             break;
         case Op::Frame:
-            for (std::uint32_t n = 0; n < command.numbers[0]; ++n) {
-                for (std::size_t i = 0; i < objects_.size(); ++i) {
-                    extension_.HandleRunObject(objects_[i].object);
-                }
-                if (extension_.AfterFrame != nullptr) {
-                    extension_.AfterFrame(output_);
-                }
-            }
+            RunFrames(command.numbers[0]);
+            break;
+        case Op::Pad:
+        case Op::PadRumble:
+            PadCommand(command);
+            break;
+        case Op::Pace:
+            pace_ = command.numbers[0];
+            nextFrameAt_ = NowMilliseconds();
+            break;
+        case Op::FrameTimes:
+            ReportFrameTimes();
             break;
         case Op::Action:
         case Op::Condition:
@@ -390,15 +443,18 @@ void Host::World(const Command& command)
         case Op::Unplug:
             world.joysticks[n[0]].present = false;
             break;
-        case Op::XInput: {
+        case Op::XInput:
+        case Op::XInputOf: {
             sim::XInputPad& pad = world.xinput[n[0]];
             pad.answers = true;
+            pad.faceOf = command.op == Op::XInputOf ? static_cast<std::int8_t>(n[1]) : std::int8_t{-1};
             TakeField(command, kLeftTrigger, &pad.leftTrigger);
             TakeField(command, kRightTrigger, &pad.rightTrigger);
             break;
         }
         case Op::XInputFail:
             world.xinput[n[0]].answers = false;
+            world.xinput[n[0]].faceOf = -1;
             break;
         case Op::Device:
             world.devices.push_back(command.text);

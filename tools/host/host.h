@@ -21,6 +21,16 @@ namespace zandrel::host {
 void SetJoystickName(std::uint16_t vendor, std::uint16_t product, const std::u16string& name);
 void ClearJoystickNames();
 
+// Milliseconds of a monotonic clock, and a sleep, for paced frames and frame times.
+double NowMilliseconds();
+void SleepMilliseconds(unsigned milliseconds);
+
+// The pad stage's virtual pads (Windows build, `--pad-channel PORT`): sends one line
+// to their command channel and takes its one-line answer; false, with the reason in
+// `answer`, when there is no channel or it does not answer "ok ...".
+void SetPadChannel(unsigned port);
+bool SendPadCommand(const std::string& line, std::string* answer);
+
 class Host {
 public:
     static constexpr std::uint32_t kDefaultEditorVersion = 0x020000F9;
@@ -90,6 +100,9 @@ private:
     void RunReaction(const Command& command);
     void RunEvent(const Command& command);  // an action, condition or expression line
     void PrintMenu(const std::vector<MenuItem>& items, const std::string& indent);
+    void RunFrames(std::uint32_t count);
+    void PadCommand(const Command& command);
+    void ReportFrameTimes();
 
     Extension& extension_;
     EventDirectory directory_;
@@ -102,6 +115,12 @@ private:
     std::vector<LiveObject> objects_;
     std::vector<Watch> watches_;
     std::vector<std::string>* output_ = nullptr;
+
+    // Frames paced at `pace_` a second (0: as fast as they run), and each frame's time
+    // inside the extension since the last `frametimes`.
+    std::uint32_t pace_ = 0;
+    double nextFrameAt_ = 0;
+    std::vector<double> frameTimes_;
 
     // The running event's parameters.
     const std::vector<Argument>* arguments_ = nullptr;

@@ -455,6 +455,47 @@ private:
         return parsed;
     }
 
+    // `pad P VERB ...`: a line for the pad stage's virtual pads (P 0..3), checked here
+    // so that a run never sends the channel a malformed one.
+    bool ParsePad(Command* command)
+    {
+        command->op = Op::Pad;
+        std::size_t verb = 0;
+        if (!Number(command, "virtual pad", 0, 3) ||
+            !Keyword("pad command", {"plug", "unplug", "reset", "rumble", "button", "axis", "hat"}, &verb)) {
+            return false;
+        }
+        static const char* const kVerbs[] = {"plug", "unplug", "reset", "rumble", "button", "axis", "hat"};
+        command->channelLine = std::string(kVerbs[verb]) + " " + std::to_string(command->numbers[0]);
+        if (verb <= 3) {
+            command->op = verb == 3 ? Op::PadRumble : Op::Pad;
+            return End();
+        }
+        const std::int64_t kLow[] = {0, -32768};
+        const std::int64_t kHigh[] = {1, 32767};
+        if (!Number(command, verb == 6 ? "hat" : (verb == 5 ? "axis" : "button"), 0, 31)) {
+            return false;
+        }
+        command->channelLine += " " + std::to_string(command->numbers[1]);
+        if (verb == 6) {
+            std::size_t direction = 0;
+            static const char* const kDirections[] = {"c", "n", "ne", "e", "se", "s", "sw", "w", "nw"};
+            if (!Keyword("hat direction", {"c", "n", "ne", "e", "se", "s", "sw", "w", "nw"}, &direction)) {
+                return false;
+            }
+            command->channelLine += std::string(" ") + kDirections[direction];
+            return End();
+        }
+        const Word* word = nullptr;
+        std::int64_t value = 0;
+        const std::size_t range = verb == 5 ? 1 : 0;
+        if (!Take("value", &word) || !NumberOf(*word, "value", kLow[range], kHigh[range], &value)) {
+            return false;
+        }
+        command->channelLine += " " + std::to_string(value);
+        return End();
+    }
+
     bool ParseCommand(Command* command)
     {
         const Word& head = words_[0];
@@ -492,6 +533,13 @@ private:
                 command->op = Op::XInputFail;
                 ++next_;
                 return End();
+            }
+            if (More() && !words_[next_].quoted && words_[next_].text == "of") {
+                command->op = Op::XInputOf;
+                ++next_;
+                if (!Number(command, "joystick id", 0, 15)) {
+                    return false;
+                }
             }
             return Fields(command, kXInputFields);
         }
@@ -591,6 +639,17 @@ private:
             }
             live_.erase(std::find(live_.begin(), live_.end(), command->object));
             return true;
+        }
+        if (name == "pad") {
+            return ParsePad(command);
+        }
+        if (name == "pace") {
+            command->op = Op::Pace;
+            return Number(command, "frames a second", 0, 1000) && End();
+        }
+        if (name == "frametimes") {
+            command->op = Op::FrameTimes;
+            return End();
         }
         if (name == "frame") {
             command->op = Op::Frame;

@@ -33,6 +33,7 @@ enum class Op : std::uint8_t {
     Unplug,
     XInput,
     XInputFail,
+    XInputOf,
     Device,
     DevicesClear,
     DevicesFail,
@@ -65,6 +66,10 @@ enum class Op : std::uint8_t {
     Title,
     Param,
     ObjInfos,
+    Pad,
+    PadRumble,
+    Pace,
+    FrameTimes,
 };
 
 // Joystick and XInput fields that a command names.
@@ -108,6 +113,7 @@ struct Command {
     std::vector<Argument> arguments;     // event arguments
     std::u16string text;                 // device id, registry name or file name
     std::vector<std::string> lines;      // the lines of a `file`, UTF-8
+    std::string channelLine;             // `pad`: the line for the virtual pads' command channel
     std::uint32_t fieldMask = 0;         // bit f set when Field f was named
     std::uint32_t fields[kFieldCount] = {};
     std::vector<Expectation> expected;

@@ -268,6 +268,7 @@ DWORD WINAPI HostXInputGetState(DWORD index, XINPUT_STATE* state)
         std::memset(state, 0, sizeof *state);
         state->Gamepad.bLeftTrigger = triggers.left;
         state->Gamepad.bRightTrigger = triggers.right;
+        state->Gamepad.wButtons = triggers.buttons;
     }
     return result;
 }

@@ -94,7 +94,8 @@ DWORD WINAPI HookXInputGetState(DWORD index, XINPUT_STATE* state)
     if (PadSession* session = PadSession::Current()) {
         platform::XInputTriggers triggers{};
         if (result == ERROR_SUCCESS && state != nullptr) {
-            triggers = platform::XInputTriggers{state->Gamepad.bLeftTrigger, state->Gamepad.bRightTrigger};
+            triggers = platform::XInputTriggers{state->Gamepad.bLeftTrigger, state->Gamepad.bRightTrigger,
+                                                state->Gamepad.wButtons};
         }
         session->OnXInputRead(index, result, triggers);
     }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "input/xinput_devices.h"
+#include "runtime/run_object.h"
 #include "platform/sim_world.h"
 #include "tools/generated_file.h"
 #include "tools/pads/pad_session.h"
@@ -46,7 +47,8 @@ std::string Record()
 {
     zandrel::sim::World& world = zandrel::sim::TheWorld();
     world.Reset();
-    zandrel::TheXInputDeviceList() = zandrel::XInputDeviceList{0, {0, 0, 0, 0}};
+    zandrel::ResetXInputDevices();
+    zandrel::ResetPadBindings();
     world.readObserver = &kObserver;
     world.SetListener([](void*, const zandrel::sim::Effect& effect) { PadSession::Current()->OnEffect(effect); },
                       nullptr);

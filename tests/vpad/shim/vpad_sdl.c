@@ -19,7 +19,8 @@
 // The channel is TCP on 127.0.0.1 (the port in the status file), one line a command,
 // one line back ("ok" or "error WHY") once it is applied:
 //   plug P | unplug P | reset P | button P N 0|1 | axis P N -32768..32767 |
-//   hat P N c|n|ne|e|se|s|sw|w|nw   (on a pad without a hat: its d-pad buttons)
+//   hat P N c|n|ne|e|se|s|sw|w|nw   (on a pad without a hat: its d-pad buttons) |
+//   rumble P   (answers "ok LOW HIGH": the motor speeds the pad was last given)
 #define _GNU_SOURCE
 #include <SDL.h>
 #include <arpa/inet.h>
@@ -62,6 +63,9 @@ struct Pad {
     const struct PadKind* kind;
     SDL_Joystick* joystick;  // null while unplugged
     SDL_JoystickID instance;
+    // The motor speeds last asked of the pad (SDL_JoystickRumble, as Wine's bus driver
+    // turns a vibration into), low in the high half; set from SDL's thread.
+    Uint32 rumble;
 };
 
 static struct Pad pads[kMaxPads];
@@ -103,6 +107,14 @@ static int Reset(struct Pad* pad)
     return failed;
 }
 
+static int SDLCALL Rumble(void* userdata, Uint16 low, Uint16 high)
+{
+    struct Pad* pad = userdata;
+    __atomic_store_n(&pad->rumble, (Uint32)low << 16 | high, __ATOMIC_SEQ_CST);
+    Log("rumble %d %u %u", (int)(pad - pads), (unsigned)low, (unsigned)high);
+    return 0;
+}
+
 static const char* Plug(struct Pad* pad)
 {
     if (pad->joystick != NULL) {
@@ -120,6 +132,8 @@ static const char* Plug(struct Pad* pad)
     desc.button_mask = pad->kind->buttonMask;
     desc.axis_mask = pad->kind->axisMask;
     desc.name = pad->kind->label;
+    desc.userdata = pad;
+    desc.Rumble = Rumble;
     const int index = SDL_JoystickAttachVirtualEx(&desc);
     if (index < 0 || (pad->joystick = SDL_JoystickOpen(index)) == NULL) {
         Log("plug %s failed: %s", pad->kind->name, SDL_GetError());
@@ -198,6 +212,12 @@ static const char* Apply(const char* line)
     }
     if (pad->joystick == NULL) {
         return "error the pad is unplugged";
+    }
+    if (strcmp(verb, "rumble") == 0 && fields == 2) {
+        static char answer[32];
+        const Uint32 rumble = __atomic_load_n(&pad->rumble, __ATOMIC_SEQ_CST);
+        snprintf(answer, sizeof answer, "ok %u %u", (unsigned)(rumble >> 16), (unsigned)(rumble & 0xFFFF));
+        return answer;
     }
     if (strcmp(verb, "reset") == 0 && fields == 2) {
         return Reset(pad) == 0 ? "ok" : "error SDL cannot set the pad at rest";
