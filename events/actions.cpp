@@ -78,12 +78,13 @@ std::int32_t ZANDREL_CALL XInputSetVibration(RunObject* object, std::int32_t, st
     }
     const auto leftSpeed = static_cast<std::uint16_t>(left);
     const auto rightSpeed = static_cast<std::uint16_t>(right);
-    platform::SetXInputVibration(static_cast<std::uint32_t>(object->xinputIndex), leftSpeed, rightSpeed);
-    // Remembered so that the motors stop with the object; stopping them by hand forgets.
-    if (leftSpeed != 0 || rightSpeed != 0) {
-        object->rumbleIndex = static_cast<std::int16_t>(object->xinputIndex);
-    } else if (object->rumbleIndex == object->xinputIndex) {
-        object->rumbleIndex = kNoRumble;
+    const auto index = static_cast<std::uint32_t>(object->xinputIndex);
+    platform::SetXInputVibration(index, leftSpeed, rightSpeed);
+    // Every index set running is remembered, so each stops with the object; stopping one by hand forgets it.
+    if (index < static_cast<std::uint32_t>(kMaxXInputDevices)) {
+        const auto bit = static_cast<std::uint16_t>(1u << index);
+        object->rumbling = static_cast<std::uint16_t>(leftSpeed != 0 || rightSpeed != 0 ? object->rumbling | bit
+                                                                                        : object->rumbling & ~bit);
     }
     return 0;
 }
@@ -126,6 +127,13 @@ std::int32_t ZANDREL_CALL ResetKey(RunObject* object, std::int32_t, std::int32_t
     for (const std::uint8_t key : object->keyMap) {
         platform::SendKey(key, platform::kKeyUp);
     }
+    // A key held since its slot was given another one is none of the slots' keys now.
+    ForEachHeldKey(*object, [object](std::uint8_t key) {
+        if (std::memchr(object->keyMap, key, sizeof object->keyMap) == nullptr) {
+            platform::SendKey(key, platform::kKeyUp);
+        }
+    });
+    object->heldBits = 0;
     return 0;
 }
 

@@ -8,7 +8,8 @@ action pad SetPlayerAndPadID 0 0
 => rescan
 # The game has an event for each connection condition, and one to resume on jump.
 # Its PadDisconnected event shows the pause screen and calls ResetKey, which
-# sends a release for every slot's key (slots 8 to 15 hold key 0 here).
+# sends a release for every slot's key (slots 8 to 15 hold key 0 here): the
+# keys are up already then, so it does no harm.
 on pad PadDisconnected do action pad ResetKey
 on pad PadReconnected
 on pad PressedButton 4
@@ -20,11 +21,12 @@ frame
 => key down 0x5A
 => fired pad PressedButton 4
 
-# The cable comes out. In that frame PadDisconnected fires, once. Right and Z
-# are still down (the object saw no release): left alone, the player's character
-# would run and jump forever. The event's ResetKey lets go of them.
+# The cable comes out. In that frame the object lets go of Right and Z itself,
+# so the player's character stops, then PadDisconnected fires, once.
 unplug 0
 frame
+=> key up 0x27
+=> key up 0x5A
 => joyConfigChanged
 => fired pad PadDisconnected
 => key up 0x26
@@ -52,12 +54,12 @@ frame 120
 joystick 0 x=32767
 frame
 => fired pad PadReconnected
-# The next frame sees the stick let go and sends its release once more (the key
-# is up already). Jump, held through the gap, sends no new press: the object
-# saw it held when the pad went away.
+# The next frame reads the pad: the stick was let go (nothing to send, Right is
+# up already) and jump, held through the gap, goes down again.
 frame
-=> key up 0x27
-# So the game resumes on a fresh press: the player lets go and presses jump.
+=> key down 0x5A
+=> fired pad PressedButton 4
+# So the game resumes on that press; letting go and pressing again works as ever.
 joystick 0 buttons=0
 frame
 => key up 0x5A

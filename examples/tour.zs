@@ -105,9 +105,9 @@ on pad LoadFailed
 action pad LoadSetting "no-such-file.cfg"
 => fired pad LoadFailed
 
-# The pad is pulled out while button 1 is held: the object tells the joystick
-# service and raises PadDisconnected. The key stays down until the game lets it go,
-# here with ResetKey, which releases the key of every button slot.
+# The pad is pulled out while button 1 is held: the object lets go of its key,
+# tells the joystick service and raises PadDisconnected. ResetKey releases the
+# key of every button slot whenever the game asks.
 on pad PadDisconnected
 on pad PadReconnected
 joystick 0 buttons=1
@@ -116,6 +116,7 @@ frame
 => fired pad PressedButton 4
 unplug 0
 frame
+=> key up 0x58
 => joyConfigChanged
 => fired pad PadDisconnected
 expression pad IsError
@@ -138,14 +139,13 @@ action pad ResetKey
 => key up 0x00
 => key up 0x00
 # Once the pad answers again the object carries on; its first read finds button 1
-# let go and releases the key as usual.
+# let go, and its key is up already.
 joystick 0 buttons=0
 frame
 => fired pad PadReconnected
 expression pad IsError
 => = 0
 frame
-=> key up 0x58
 
 # The game ends and the object goes away.
 destroy pad

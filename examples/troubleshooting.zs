@@ -69,9 +69,9 @@ frame
 => key up 0x51
 destroy pad
 
-# Keys that stay down. A key goes up when its pad bit is released; if the
-# object cannot see that release, the key stays down. Here the pad is pulled
-# out while button 1 holds Z.
+# Keys that seem stuck. Every key the object sends down it sends up again: when
+# the button is let go, and when the pad is pulled out while the button holds it,
+# as here with button 1 holding Z.
 joystick 1 buttons=1
 create pad
 action pad SetPlayerAndPadID 0 1
@@ -80,9 +80,11 @@ frame
 => key down 0x5A
 unplug 1
 frame
+=> key up 0x5A
 => joyConfigChanged
 frame 10
-# ResetKey releases the keys of all 16 slots (slots 8 to 15 hold key 0 here).
+# ResetKey releases the keys of all 16 slots (slots 8 to 15 hold key 0 here),
+# for keys the game itself may have left down.
 action pad ResetKey
 => key up 0x26
 => key up 0x28
@@ -100,25 +102,26 @@ action pad ResetKey
 => key up 0x00
 => key up 0x00
 => key up 0x00
-# When the pad answers again, a button still held sends no new press; its
-# release sends the release once more.
+# When the pad answers again, a button still held goes down again; its release
+# lets it go.
 joystick 1
 frame 2
+=> key down 0x5A
 joystick 1 buttons=0
 frame
 => key up 0x5A
 
-# A slot remapped while its button is held: the release goes to the new key, and
-# the old one stays down. Remap between presses, or call ResetKey just before.
+# A slot remapped while its button is held: the release lets go of the key the
+# button pressed; the new key is sent from the next press.
 joystick 1 buttons=1
 frame
 => key down 0x5A
 action pad SetVantor 4 0x58
 joystick 1 buttons=0
 frame
-=> key up 0x58
-# The same with a control switched off while its button is held: the release
-# is not sent either, and the key stays down.
+=> key up 0x5A
+# The same with a control switched off while its button is held: the player
+# still holds it, so its key goes up when the button is let go.
 action pad SetVantor 4 0x5A
 joystick 1 buttons=1
 frame
@@ -126,4 +129,5 @@ frame
 action pad EnableControl 4 0
 joystick 1 buttons=0
 frame
+=> key up 0x5A
 action pad EnableControl 4 1

@@ -65,6 +65,9 @@ void LosePad(RunObject& object)
     object.padError = 1;
     object.guessDue = 1;
     ForgetPadReading(object);
+    // Nothing stays down, and no motor runs, while the pad is gone.
+    ReleaseHeldKeys(object);
+    StopRumble(object);
     platform::JoystickConfigChanged();
     object.searchWait = kSearchFrames;
     if (!RaiseWatchingBinding(object, kPadDisconnectedCode)) {
@@ -165,32 +168,71 @@ bool ReadBoundPad(RunObject& object, PadState* state)
     return true;
 }
 
+// A press records the key it sends down; a release sends the key-up of the key its bit
+// recorded, whatever the mapping says now. A key that two bits hold goes down with the
+// first and up with the last.
 void SendEdges(RunObject& object, PadState state)
 {
     // Only the bits that changed, lowest first: most frames change none or one.
     unsigned changed = static_cast<PadState>(state ^ object.prevPadState);
     while (changed != 0) {
         const int bit = __builtin_ctz(changed);
+        const unsigned mask = 1u << bit;
         changed &= changed - 1;
-        std::uint8_t key = 0;
-        if (object.controlEnabled[bit] == 0 || !KeyOfPadBit(object, bit, &key)) {
+        if ((state & mask) == 0) {
+            if ((object.heldBits & mask) == 0) {
+                continue;
+            }
+            object.heldBits = static_cast<std::uint16_t>(object.heldBits & ~mask);
+            const std::uint8_t key = object.heldKeys[bit];
+            if (!HoldsKey(object, key)) {
+                platform::SendKey(key, platform::kKeyUp);
+            }
             continue;
         }
-        platform::SendKey(key, (state & (1u << bit)) != 0 ? platform::kKeyDown : platform::kKeyUp);
+        std::uint8_t key = 0;
+        if (object.controlEnabled[bit] == 0 || (object.heldBits & mask) != 0 || !KeyOfPadBit(object, bit, &key)) {
+            continue;
+        }
+        const bool sharedDown = HoldsKey(object, key);
+        object.heldKeys[bit] = key;
+        object.heldBits = static_cast<std::uint16_t>(object.heldBits | mask);
+        if (!sharedDown) {
+            platform::SendKey(key, platform::kKeyDown);
+        }
     }
     object.prevPadState = state;
 }
 
-// Keys go to the game only: while another program is in front nothing stays down
-// there, and the keys still pressed come back with the game.
-void DeliverKeys(RunObject& object, PadState state)
+bool Away(const RunObject& object)
 {
-    if (object.keysInBackground != 0 || platform::GameInFront()) {
-        SendEdges(object, state);
-        return;
-    }
+    return object.keysInBackground == 0 && !platform::GameInFront();
+}
+
+// Keys go to the game only: while another program is in front nothing stays down
+// there, no motor runs, and the keys still pressed come back with the game.
+void LeaveNothingOn(RunObject& object)
+{
     ReleaseHeldKeys(object);
     StopRumble(object);
+}
+
+void DeliverKeys(RunObject& object, PadState state)
+{
+    if (Away(object)) {
+        LeaveNothingOn(object);
+        return;
+    }
+    SendEdges(object, state);
+}
+
+// A frame without a good read sends no edges, but what the object holds is let go all
+// the same while the game is not in front.
+void LeaveNothingOnIfAway(RunObject& object)
+{
+    if ((object.heldBits | object.rumbling) != 0 && Away(object)) {
+        LeaveNothingOn(object);
+    }
 }
 
 }  // namespace
@@ -203,13 +245,14 @@ std::int32_t ZANDREL_CALL HandleRunObject(zandrel::RunObject* object)
     if (object == nullptr) {
         return 0;
     }
+    PadState state = 0;
     if (object->padError != 0) {
         ProbePad(*object);
-    } else if (object->padId >= 0) {
-        PadState state = 0;
-        if (ReadBoundPad(*object, &state)) {
-            DeliverKeys(*object, state);
-        }
+        LeaveNothingOnIfAway(*object);
+    } else if (object->padId < 0) {
+        LeaveNothingOnIfAway(*object);
+    } else if (ReadBoundPad(*object, &state)) {
+        DeliverKeys(*object, state);
     }
     platform::ReadKeyboard(object->keyState);
     RaiseCondition(*object, kPressedKeyCode);

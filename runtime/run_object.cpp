@@ -10,23 +10,18 @@ namespace zandrel {
 
 void ReleaseHeldKeys(RunObject& object)
 {
-    for (int bit = 0; bit < kPadBits; ++bit) {
-        std::uint8_t key = 0;
-        if ((object.prevPadState & (1u << bit)) != 0 && KeyOfPadBit(object, bit, &key)) {
-            platform::SendKey(key, platform::kKeyUp);
-        }
-    }
+    ForEachHeldKey(object, [](std::uint8_t key) { platform::SendKey(key, platform::kKeyUp); });
+    object.heldBits = 0;
     object.prevPadState = 0;
 }
 
 void StopRumble(RunObject& object)
 {
-    if (object.rumbleIndex == kNoRumble) {
-        return;
+    unsigned running = object.rumbling;
+    object.rumbling = 0;
+    for (; running != 0; running &= running - 1) {
+        platform::SetXInputVibration(static_cast<std::uint32_t>(__builtin_ctz(running)), 0, 0);
     }
-    const auto index = static_cast<std::uint32_t>(object.rumbleIndex);
-    object.rumbleIndex = kNoRumble;
-    platform::SetXInputVibration(index, 0, 0);
 }
 
 bool RaiseWatchingBinding(RunObject& object, std::int32_t code)

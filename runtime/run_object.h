@@ -178,10 +178,10 @@ inline void RaiseCondition(RunObject& object, std::int32_t code)
     }
 }
 
-// True when a pad bit of the object holds `key` down.
-inline bool HoldsKey(const RunObject& object, std::uint8_t key)
+// True when one of the pad bits `bits` (held ones) holds `key` down.
+inline bool KeyHeldAmong(const RunObject& object, unsigned bits, std::uint8_t key)
 {
-    for (unsigned bits = object.heldBits; bits != 0; bits &= bits - 1) {
+    for (; bits != 0; bits &= bits - 1) {
         if (object.heldKeys[__builtin_ctz(bits)] == key) {
             return true;
         }
@@ -189,10 +189,32 @@ inline bool HoldsKey(const RunObject& object, std::uint8_t key)
     return false;
 }
 
-// A key-up for every pad bit held down, through the present mapping; then none is held.
+// True when a pad bit of the object holds `key` down.
+inline bool HoldsKey(const RunObject& object, std::uint8_t key)
+{
+    return KeyHeldAmong(object, object.heldBits, key);
+}
+
+// Calls `visit(key)` once for each key the object holds, in the order of the lowest bit holding it.
+template <typename Visit>
+void ForEachHeldKey(const RunObject& object, Visit visit)
+{
+    const unsigned held = object.heldBits;
+    for (unsigned bits = held; bits != 0; bits &= bits - 1) {
+        const int bit = __builtin_ctz(bits);
+        const std::uint8_t key = object.heldKeys[bit];
+        if (!KeyHeldAmong(object, held & ((1u << bit) - 1), key)) {
+            visit(key);
+        }
+    }
+}
+
+// A key-up for every key the object holds down, once each, in the order of the lowest
+// bit holding it; then it holds none and prevPadState is 0, so a button still pressed
+// goes down again at the next frame that sends keys.
 void ReleaseHeldKeys(RunObject& object);
 
-// Both motors of the pad the object set rumbling to 0, once; a pad it never set is left alone.
+// Both motors of every XInput index the object set running to 0, lowest index first, once each.
 void StopRumble(RunObject& object);
 
 constexpr std::int32_t kPadDisconnectedCode = 5;

@@ -34,6 +34,16 @@ void operator delete(void* p, std::size_t) noexcept
 namespace zandrel {
 namespace {
 
+// A key of its own for every slot, so every edge sends one.
+RunObject* CreateWithDistinctKeys(testing::TestHost& host)
+{
+    RunObject* object = host.Create();
+    for (int slot = 0; slot < kPadBits; ++slot) {
+        object->keyMap[slot] = static_cast<std::uint8_t>(0x41 + slot);
+    }
+    return object;
+}
+
 TEST(FrameAllocations, SteadyFramesAllocateNothing)
 {
     testing::TestHost host;
@@ -41,7 +51,7 @@ TEST(FrameAllocations, SteadyFramesAllocateNothing)
     RescanXInputDevices();
     host.world().joysticks[0] = sim::Joystick{true, 0x045E, 0x028E, 32767, 32767, 65535, 0};
     host.world().xinput[0].answers = true;
-    RunObject* object = host.Create();
+    RunObject* object = CreateWithDistinctKeys(host);
     object->padId = 0;
     HandleRunObject(object);  // resolves the XInput index
 
@@ -60,7 +70,7 @@ TEST(FrameAllocations, FramesThroughALayoutRowAllocateNothing)
 {
     testing::TestHost host;
     host.world().joysticks[0] = sim::Joystick{true, 0x054C, 0x05C4, 32767, 32767, 65535, 0};
-    RunObject* object = host.Create();
+    RunObject* object = CreateWithDistinctKeys(host);
     object->padId = 0;
     NoteBoundPadIds(*object, platform::JoyIds{0x054C, 0x05C4});
     object->standardLayout = 1;

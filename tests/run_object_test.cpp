@@ -36,20 +36,21 @@ TEST(CreateRunObject, DefaultsSeedKeysFromPlayerOne)
     EXPECT_EQ(GetRunObjectDataSize(nullptr, nullptr), 1000);
 }
 
-TEST(DestroyRunObject, ReleasesHeldBitsThroughTheMappingEvenWhenDisabled)
+TEST(DestroyRunObject, ReleasesEachHeldKeyOnceWhateverTheMappingSaysNow)
 {
     testing::TestHost host;
-    for (int c = 0; c < kControlsPerPlayer; ++c) {
-        host.controlKeys[0][c] = static_cast<std::uint16_t>(0x30 + c);
-    }
     RunObject* object = host.Create();
     object->prevPadState = 0x0001 | 0x0010 | 0x0020 | 0x0040 | 0x8000;
-    object->virtualMap[4] = 7;    // bit 4 sends slot 7's key
-    object->virtualMap[5] = -1;   // off: nothing
-    object->virtualMap[15] = 99;  // outside the map: nothing
+    object->heldBits = 0x0001 | 0x0010 | 0x0040 | 0x8000;  // bit 5 was off when pressed
+    object->heldKeys[0] = 0x30;
+    object->heldKeys[4] = 0x37;
+    object->heldKeys[6] = 0x36;
+    object->heldKeys[15] = 0x30;  // shares bit 0's key
+    object->virtualMap[4] = -1;
     object->controlEnabled[6] = 0;
     DestroyRunObject(object, 0);
     EXPECT_EQ(host.world().TakeLog(), (std::vector<sim::Effect>{KeyUp(0x30), KeyUp(0x37), KeyUp(0x36)}));
+    EXPECT_EQ(object->heldBits, 0);
 }
 
 TEST(DestroyRunObject, NothingHeldSendsNothing)

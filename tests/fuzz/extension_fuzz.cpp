@@ -3,8 +3,9 @@
 // editor exports and the simulated world. After every operation the host checks what
 // it can see: guard bytes around every record, the control-key table and every text
 // buffer; texts terminated inside their buffers; the object fields it may rely on;
-// the module's XInput device list; no heap allocation during a frame. A finding
-// aborts with the operations so far, one a line.
+// the module's XInput device list; no heap allocation during a frame; each object's
+// own key strokes and motor speeds against what it records. A finding aborts with the
+// operations so far, one a line.
 #include <dirent.h>
 #include <sanitizer/allocator_interface.h>
 #include <sanitizer/common_interface_defs.h>
@@ -38,6 +39,7 @@ constexpr std::size_t kLongestText = 4096;  // a string result outside the host'
 constexpr std::size_t kMaxDevices = 16;
 constexpr std::int16_t kFileNameType = 45;
 constexpr std::int16_t kStringResultFlagInInfo = 1;
+constexpr std::int32_t kResetKeyCode = 7;  // may release keys it never pressed
 constexpr std::uint32_t kDefaultEditorVersion = 0x020000F9;
 
 // Heap allocations counted while a frame runs, in this thread only (libFuzzer's own
@@ -167,6 +169,9 @@ struct Slot {
     HostHeader header{};                                     // as handed over; the extension may change only the flags
     std::uint8_t reserved[sizeof RunObject::reserved] = {};  // as created; never the extension's to write
     std::int32_t conditionParam = 0;
+    // What the object's own calls left: keys down, XInput indexes running.
+    bool down[256] = {};
+    std::uint16_t motors = 0;
 
     std::uint8_t* bytes() { return reinterpret_cast<std::uint8_t*>(memory.get()); }
 };
@@ -214,7 +219,9 @@ public:
         host_.onRaiseContext = this;
         compatible_ = Editor{{&EditorVersion, &EditorGeneralCall}, kDefaultEditorVersion};
         editor_ = compatible_;
+        host_.world().SetListener(&Harness::OnEffect, this);
     }
+    ~Harness() { host_.world().SetListener(nullptr, nullptr); }
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;
 
@@ -254,6 +261,73 @@ private:
         if (answer != 0 && answer != 1) {
             harness->raiseFault_ = "a raised condition answered other than 0 or 1";
         }
+    }
+
+    // Every key stroke and motor speed is one object's, that of the call under way.
+    // Runs in frames: no allocation, the first fault kept as a fixed text.
+    static void OnEffect(void* context, const sim::Effect& effect)
+    {
+        auto* harness = static_cast<Harness*>(context);
+        if (effect.kind != sim::EffectKind::KeyStroke && effect.kind != sim::EffectKind::Vibration) {
+            return;
+        }
+        if (harness->acting_ < 0) {
+            harness->NoteEffectFault("a key stroke or motor speed outside any object's call", effect);
+            return;
+        }
+        Slot& slot = harness->slots_[harness->acting_];
+        if (effect.kind == sim::EffectKind::Vibration) {
+            const auto bit = static_cast<std::uint16_t>(1u << (effect.a & 15));
+            slot.motors =
+                static_cast<std::uint16_t>(effect.b != 0 || effect.c != 0 ? slot.motors | bit : slot.motors & ~bit);
+            return;
+        }
+        bool& down = slot.down[effect.a & 255];
+        if (effect.b == platform::kKeyDown && down) {
+            harness->NoteEffectFault("a key sent down twice without an up between", effect);
+        } else if (effect.b == platform::kKeyUp && !down && !harness->resetting_) {
+            harness->NoteEffectFault("a key-up of a key the object does not hold", effect);
+        }
+        down = effect.b == platform::kKeyDown;
+    }
+
+    void NoteEffectFault(const char* what, const sim::Effect& effect)
+    {
+        if (effectFault_[0] == 0) {
+            std::snprintf(effectFault_, sizeof effectFault_, "slot %d: %s (0x%02X)", acting_, what,
+                          static_cast<unsigned>(effect.a));
+        }
+    }
+
+    // The keys the object's calls left down are the keys it records, and it holds
+    // keys only for bits its pad state has.
+    std::string CheckHeld(int s) const
+    {
+        const Slot& slot = slots_[s];
+        const RunObject& object = *slot.object;
+        const std::string which = "slot " + std::to_string(s) + ": ";
+        if ((object.heldBits & ~object.prevPadState) != 0) {
+            return which + "a bit holds a key its pad state lacks";
+        }
+        for (int key = 0; key < 256; ++key) {
+            if (slot.down[key] != HoldsKey(object, static_cast<std::uint8_t>(key))) {
+                return which + "key " + std::to_string(key) +
+                       (slot.down[key] ? " is down unrecorded" : " is recorded, not down");
+            }
+        }
+        return {};
+    }
+
+    // After a destroy, or a frame away from the game, nothing of the object's is left on.
+    std::string CheckNothingOn(int s, const char* when) const
+    {
+        const Slot& slot = slots_[s];
+        for (const bool down : slot.down) {
+            if (down) {
+                return "slot " + std::to_string(s) + ": a key left down " + when;
+            }
+        }
+        return slot.motors != 0 ? "slot " + std::to_string(s) + ": a motor left running " + when : std::string();
     }
 
     Slot* Live(std::int32_t slot)
@@ -385,6 +459,8 @@ private:
         slot.header = slot.object->header;
         std::memcpy(slot.reserved, slot.object->reserved, sizeof slot.reserved);
         slot.conditionParam = 0;
+        std::memset(slot.down, 0, sizeof slot.down);
+        slot.motors = 0;
         return {};
     }
 
@@ -394,8 +470,13 @@ private:
         if (slot.object == nullptr) {
             return {};
         }
+        acting_ = s;
         DestroyRunObject(slot.object, 0);
+        acting_ = -1;
         std::string fault = CheckSlot(s);
+        if (fault.empty()) {
+            fault = CheckNothingOn(s, "after its destroy");
+        }
         slot.object = nullptr;
         slot.memory.reset();
         return fault;
@@ -411,7 +492,9 @@ private:
                 const std::int32_t padBefore = slots_[s].object->padId;
                 t_allocations = 0;
                 t_counting = true;
+                acting_ = s;
                 HandleRunObject(slots_[s].object);
+                acting_ = -1;
                 t_counting = false;
                 if (t_allocations != 0) {
                     return "a frame of slot " + std::to_string(s) + " allocated " + std::to_string(t_allocations) +
@@ -419,6 +502,15 @@ private:
                 }
                 if (raiseFault_ != nullptr) {
                     return raiseFault_;
+                }
+                if (effectFault_[0] != 0) {
+                    return effectFault_;
+                }
+                if (slots_[s].object->keysInBackground == 0 && !host_.world().gameInFront) {
+                    std::string fault = CheckNothingOn(s, "after a frame away from the game");
+                    if (!fault.empty()) {
+                        return fault;
+                    }
                 }
                 const std::int32_t padAfter = slots_[s].object->padId;
                 if (padAfter != padBefore && padAfter >= 0 && ObjectsBoundTo(padAfter) != 1) {
@@ -469,7 +561,11 @@ private:
                 host_.actionParameters.push_back(op.values[2 + integer++]);
             }
         }
+        acting_ = static_cast<int>(&slot - slots_);
+        resetting_ = code == kResetKeyCode;
         kActionRoutines[code](slot.object, 0, 0);
+        acting_ = -1;
+        resetting_ = false;
         return raiseFault_ != nullptr ? raiseFault_ : std::string();
     }
 
@@ -745,6 +841,9 @@ private:
 
     std::string Check()
     {
+        if (effectFault_[0] != 0) {
+            return effectFault_;
+        }
         if (!testing::GuardIntact(keys_.before, sizeof keys_.before) ||
             !testing::GuardIntact(keys_.after, sizeof keys_.after)) {
             return "written outside the host's control-key table";
@@ -752,6 +851,9 @@ private:
         for (int s = 0; s < kSlots; ++s) {
             if (slots_[s].object != nullptr) {
                 std::string fault = CheckSlot(s);
+                if (fault.empty()) {
+                    fault = CheckHeld(s);
+                }
                 if (!fault.empty()) {
                     return fault;
                 }
@@ -863,6 +965,9 @@ private:
     bool noEditor_ = false;
     std::u16string name_;
     const char* raiseFault_ = nullptr;
+    int acting_ = -1;  // the slot whose call is under way
+    bool resetting_ = false;
+    char effectFault_[160] = {};
 };
 
 // The program running, and the op it is at, for a sanitizer's report.

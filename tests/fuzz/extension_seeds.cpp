@@ -1,6 +1,7 @@
 // Writes the extension fuzzer's seed corpus: a few programs that retell host scripts
 // (the tour, the settings file, an XInput pad, a pad pulled out, the catalogue, device
-// names, standard layouts, every event once, identical pads and pads plugged back),
+// names, standard layouts, every event once, identical pads and pads plugged back,
+// keys held through remaps),
 // so the fuzzer starts from sequences that reach deep into the extension.
 //
 //   zandrel_extension_seeds DIR          writes the seeds
@@ -233,6 +234,39 @@ std::vector<Op> PulledOut()
             Destroy(1)};
 }
 
+// The held-key script: remapped, shared and switched-off buttons released while held,
+// motors on two indexes, frames away from the game.
+std::vector<Op> HeldKeys()
+{
+    const Op away{OpKind::kKeyboard, {2}, {}};
+    const Op inFront{OpKind::kKeyboard, {0}, {}};
+    return {Device(0x0002, 0x0002),
+            Device(0x045E, 0x028E),
+            Joystick(0, 0x045E, 0x028E, 0x1),
+            XInputOf(1, 0),
+            Create(0),
+            Action(0, "SetPlayerAndPadID", 0, 0),
+            Frame(),
+            Action(0, "SetVantor", 4, 0x41),
+            Action(0, "SetVirtualButton", 5, 4),
+            Joystick(0, 0x045E, 0x028E, 0x2),
+            Frame(),
+            Action(0, "EnableControl", 5, 0),
+            Action(0, "XInputSetVibration", 100, 200),
+            Joystick(0, 0x045E, 0x028E, 0x7),
+            Frame(),
+            away,
+            Frame(),
+            inFront,
+            Frame(),
+            Action(0, "ReLoadDeviceList"),
+            Frame(),
+            Action(0, "XInputSetVibration", 300, 0),
+            Action(0, "ResetKey"),
+            Frame(),
+            Destroy(0)};
+}
+
 std::vector<Op> Catalogue()
 {
     std::vector<Op> ops;
@@ -330,11 +364,16 @@ int main(int argc, char** argv)
     const struct {
         const char* name;
         std::vector<Op> ops;
-    } seeds[] = {{"tour", Tour()},           {"settings", Settings()},
-                 {"xinput", XInputPad()},    {"pulled_out", PulledOut()},
-                 {"catalogue", Catalogue()}, {"device_names", DeviceNames()},
-                 {"layouts", Layouts()},     {"every_event", EveryEvent()},
-                 {"own_places", OwnPlaces()}};
+    } seeds[] = {{"tour", Tour()},
+                 {"settings", Settings()},
+                 {"xinput", XInputPad()},
+                 {"pulled_out", PulledOut()},
+                 {"catalogue", Catalogue()},
+                 {"device_names", DeviceNames()},
+                 {"layouts", Layouts()},
+                 {"every_event", EveryEvent()},
+                 {"own_places", OwnPlaces()},
+                 {"held_keys", HeldKeys()}};
     for (const auto& seed : seeds) {
         const std::vector<std::uint8_t> bytes = EncodeProgram(seed.ops);
         const std::string path = std::string(argv[1]) + "/seed-" + seed.name;

@@ -119,11 +119,10 @@ action pad ResetKey
 => key up 0x00
 => key up 0x41
 # The button is still held as far as the object knows: no new press, and
-# letting it go sends one more release.
+# letting it go sends nothing more.
 frame
 joystick 0 buttons=0
 frame
-=> key up 0x5A
 
 # ReLoadDeviceList tells the joystick service and rescans, bound or not.
 action pad ReLoadDeviceList

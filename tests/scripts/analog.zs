@@ -234,13 +234,16 @@ frame
 expression pad getPOV
 => = 0
 
-# In error the values are gone; the keys stay down, and so do their bits.
+# In error the values are gone; the keys went up, and their bits with them.
 unplug 0
 frame
+=> key up 0x26
+=> key up 0x5A
+=> key up 0x20
 => joyConfigChanged
 expression pad getAxis 1
 => = 0
 expression pad getPOV
 => = -1
 expression pad getPadState
-=> = 81
+=> = 0

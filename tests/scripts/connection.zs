@@ -1,6 +1,6 @@
 # PadDisconnected and PadReconnected: raised in the frame in which the bound pad's
 # read fails (right after the joystick service is told) and in the frame in which
-# a probe finds it again. The keys it held stay down until the game releases them.
+# a probe finds it again. The keys it held go up before PadDisconnected.
 controls 0 38 40 37 39 90 88 32 13
 joystick 0 vid=0x045e pid=0x028e
 create pad
@@ -21,10 +21,12 @@ frame
 # Unplugged: one PadDisconnected, then quiet probes.
 unplug 0
 frame
+=> key up 0x25
+=> key up 0x5A
 => joyConfigChanged
 => fired pad PadDisconnected
 frame 3
-# The game's answer to PadDisconnected: ResetKey releases every slot's key.
+# ResetKey still releases every slot's key.
 action pad ResetKey
 => key up 0x26
 => key up 0x28
@@ -44,7 +46,8 @@ action pad ResetKey
 => key up 0x00
 
 # Plugged in again with the stick still left: the probe raises PadReconnected (the
-# ids were known: no rescan). Until the next read the values are those of no read.
+# ids were known: no rescan). Until the next read the values are those of no read;
+# that read sends Left down again.
 joystick 0 buttons=0
 frame
 => fired pad PadReconnected
@@ -55,7 +58,7 @@ expression pad getAxis 0
 expression pad getPOV
 => = -1
 frame
-=> key up 0x5A
+=> key down 0x25
 expression pad getAxis 0
 => = -961
 

@@ -100,18 +100,16 @@ frame
 => key up 0x25
 => key up 0x27
 
-# Two pad bits on one slot: button 2 drives slot 4 too, so each edge of either
-# sends Z.
+# Two pad bits on one slot: button 2 drives slot 4 too. Z goes down with the
+# first of them and up with the last.
 action pad SetVirtualButton 5 4
 joystick 0 buttons=0x1
 frame
 => key down 0x5A
 joystick 0 buttons=0x3
 frame
-=> key down 0x5A
 joystick 0 buttons=0x2
 frame
-=> key up 0x5A
 joystick 0 buttons=0
 frame
 => key up 0x5A
@@ -125,28 +123,28 @@ joystick 0 buttons=0
 frame
 action pad SetVirtualButton 4 4
 
-# A disabled control sends nothing, not even the release of a key it pressed.
+# A control switched off while held still lets its key go with the button; then
+# it sends nothing.
 joystick 0 buttons=0x1
 frame
 => key down 0x5A
 action pad EnableControl 4 0
 joystick 0 buttons=0
 frame
+=> key up 0x5A
 joystick 0 buttons=0x1
 frame
-# Enabled again while held: no new press, but the release goes out.
+# Enabled again while held: no new press, and no release for a press it never sent.
 action pad EnableControl 4 1
 frame
 joystick 0 buttons=0
 frame
-=> key up 0x5A
 
-# Remapping while held: the release sends the new key; the old one stays down
-# until ResetKey releases every slot's key.
+# Remapping while held: the release lets go of the key the press sent.
 joystick 0 buttons=0x1
 frame
 => key down 0x5A
 action pad SetVantor 4 0x41
 joystick 0 buttons=0
 frame
-=> key up 0x41
+=> key up 0x5A

@@ -54,12 +54,14 @@ frame
 frame
 unplug 0
 frame
+=> key up 0x5A
+=> key up 0x58
 => joyConfigChanged
 frame 9
 joystick 0 buttons=0x0002
 frame
 frame
-=> key up 0x5A
+=> key down 0x58
 frame 6
 destroy pad
 => key up 0x58

@@ -1,5 +1,6 @@
 # Rumble stops with the object that started it: when it is destroyed (after its key
-# releases) and when it is bound again. A pad the object never set is left alone.
+# releases), when it is bound to another pad, when its pad is lost and in frames
+# away from the game. A pad the object never set is left alone.
 controls 0 38 40 37 39 90 88 32 13
 device "HID\\VID_045E&PID_028E&IG_00"
 device "HID\\VID_045E&PID_02FF&IG_01"
@@ -54,3 +55,60 @@ action bystander SetPlayerAndPadID 1 0
 => rescan
 frame
 destroy bystander
+
+# Every index the object set running is stopped, lowest first: here its pad was at
+# index 1, then a rescan moved it to index 0. A frame away from the game stops both.
+devices clear
+device "USB\\VID_0002&PID_0002&IG_00"
+device "HID\\VID_045E&PID_028E&IG_01"
+create moved
+action moved SetPlayerAndPadID 0 0
+=> rescan
+frame
+action moved XInputSetVibration 100 200
+=> vibrate 1 100 200
+devices clear
+device "HID\\VID_045E&PID_028E&IG_00"
+action moved ReLoadDeviceList
+=> joyConfigChanged
+=> rescan
+frame
+action moved XInputSetVibration 300 0
+=> vibrate 0 300 0
+focus away
+frame
+=> vibrate 0 0 0
+=> vibrate 1 0 0
+frame
+focus game
+
+# A pad lost while its motors run: they stop before the joystick service is told.
+# In error it holds no motor but one the game's answer sets running; away, the
+# object stops it though it reads no pad.
+action moved XInputSetVibration 4 4
+=> vibrate 0 4 4
+on moved PadDisconnected do action moved XInputSetVibration 5 5
+unplug 0
+frame
+=> vibrate 0 0 0
+=> joyConfigChanged
+=> fired moved PadDisconnected
+=> vibrate 0 5 5
+frame
+focus away
+frame
+=> vibrate 0 0 0
+frame
+focus game
+joystick 0
+frame 2
+
+# So does an object bound to no pad (its index stays, so the game can still set it).
+action moved SetPlayerAndPadID 0 -1
+action moved XInputSetVibration 8 8
+=> vibrate 0 8 8
+focus away
+frame
+=> vibrate 0 0 0
+frame
+destroy moved

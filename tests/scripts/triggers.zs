@@ -105,6 +105,7 @@ expression pad getTrigger 0
 # In error: -1.
 unplug 0
 frame
+=> key up 0x41
 => joyConfigChanged
 expression pad getTrigger 0
 => = -1

@@ -9,10 +9,11 @@ joystick 0 buttons=0x1
 frame
 => key down 0x5A
 
-# Unplugged while the button is held: the read fails once, the joystick service
-# is told, and the key stays down for the game.
+# Unplugged while the button is held: the read fails once, the key goes up, and
+# the joystick service is told.
 unplug 0
 frame
+=> key up 0x5A
 => joyConfigChanged
 expression pad IsError
 => = 1
@@ -21,13 +22,13 @@ expression pad getInputPadButtonNumber 0
 => = -1
 
 # Plugged in again with the button let go: the probe answers (no keys in that
-# frame), the next frame reads and releases the key. The ids were known, so no rescan.
+# frame), the next frame reads it let go: nothing more to send. The ids were known,
+# so no rescan.
 joystick 0 buttons=0
 frame
 expression pad IsError
 => = 0
 frame
-=> key up 0x5A
 
 # A pad whose ids were never read: bound while absent, so vid and pid stay 0.
 create late
@@ -46,13 +47,13 @@ joystick 1 buttons=0x2
 frame
 => key down 0x58
 
-# An object in error whose pad id is then set negative stays in error; unbinding
-# releases the key it still held.
+# An object in error whose pad id is then set negative stays in error; the key
+# went up when the pad went, so unbinding has nothing left to release.
 unplug 1
 frame
+=> key up 0x58
 => joyConfigChanged
 action late SetPlayerAndPadID 1 -1
-=> key up 0x58
 frame 2
 expression late IsError
 => = 1
