@@ -68,6 +68,6 @@ cmake -S tests/vpad -B build/vpad -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-x86_6
     -DZANDREL_WINDOWS_BUILD="$PWD/build/windows" >/dev/null
 cmake --build build/vpad -j "$jobs"
 ctest --test-dir build/vpad --output-on-failure
-cat build/vpad/run/server.log build/vpad/run/conformance.log build/vpad/run/real-pads-host.log
+cat build/vpad/run/server.log build/vpad/run/conformance.log build/vpad/run/real-pads-host.log build/vpad/run/window/window.log
 echo "== pad stage: $((SECONDS - pads_start)) s"
 echo "== every test passed in $SECONDS s"

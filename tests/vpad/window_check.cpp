@@ -1,13 +1,15 @@
 // Drives and reads the pad checker's window from outside, as a player's clicks would:
 // a list of steps, run in order, one line of output each.
+//   desktop NAME      the steps after it look on Wine's desktop NAME (up to 30 s for it)
 //   wait SECONDS      until the window shows a pad ("window X Y": its client origin)
+//   nopad SECONDS     until it says no pad answers
 //   place BIT         "place BIT X Y": the screen point that shows whether BIT is lit
 //   text              the pad's lines, then "bit N: NAME | KEY" for every bit
 //   select TEXT       chooses the pad whose entry contains TEXT (e.g. 054C:05C4)
 //   standard on|off   the standard layout box
 //   record            clicks the record button
 //   sleep MS
-//   close             closes the window
+//   close             closes the window, waiting until it is gone
 // Exits 1 at the first step that fails, saying why.
 #include <windows.h>
 
@@ -44,7 +46,7 @@ POINT Origin()
     return origin;
 }
 
-bool Wait(int seconds)
+bool Wait(int seconds, const wchar_t* first)
 {
     for (int tries = 0; tries < seconds * 10; ++tries, Sleep(100)) {
         window = FindWindowW(kWindowClass, nullptr);
@@ -53,13 +55,19 @@ bool Wait(int seconds)
         }
         wchar_t line[512];
         Text(kInfoId, line);
-        if (std::wcsncmp(line, L"joystick ", 9) == 0) {
+        if (std::wcsncmp(line, first, std::wcslen(first)) == 0) {
             const POINT origin = Origin();
             std::printf("window %ld %ld\n", origin.x, origin.y);
             return true;
         }
     }
-    return Fail(window == nullptr ? "no window of the pad checker" : "the window shows no pad");
+    if (window == nullptr) {
+        return Fail("no window of the pad checker");
+    }
+    wchar_t line[512];
+    Text(kInfoId, line);
+    std::printf("FAIL the window shows \"%ls\"\n", line);
+    return false;
 }
 
 void Command(int id, int code, HWND control)
@@ -94,8 +102,20 @@ int wmain(int argc, wchar_t** argv)
     for (int i = 1; ok && i < argc; ++i) {
         const wchar_t* step = argv[i];
         const wchar_t* value = i + 1 < argc ? argv[i + 1] : L"";
-        if (std::wcscmp(step, L"wait") == 0) {
-            ok = Wait(std::wcstol(value, nullptr, 10));
+        if (std::wcscmp(step, L"desktop") == 0) {
+            // Made by the program's start, which may still be under way.
+            HDESK desktop = nullptr;
+            for (int tries = 0; desktop == nullptr && tries < 300; ++tries) {
+                desktop = OpenDesktopW(value, 0, FALSE, GENERIC_ALL);
+                Sleep(desktop == nullptr ? 100 : 0);
+            }
+            ok = desktop != nullptr && SetThreadDesktop(desktop) ? true : Fail("no such desktop in 30 s");
+            ++i;
+        } else if (std::wcscmp(step, L"wait") == 0) {
+            ok = Wait(std::wcstol(value, nullptr, 10), L"joystick ");
+            ++i;
+        } else if (std::wcscmp(step, L"nopad") == 0 && window != nullptr) {
+            ok = Wait(std::wcstol(value, nullptr, 10), L"No pad answers");
             ++i;
         } else if (window == nullptr) {
             ok = Fail("wait comes first");
@@ -134,6 +154,10 @@ int wmain(int argc, wchar_t** argv)
             ++i;
         } else if (std::wcscmp(step, L"close") == 0) {
             PostMessageW(window, WM_CLOSE, 0, 0);
+            for (int tries = 0; IsWindow(window) && tries < 100; ++tries) {
+                Sleep(100);
+            }
+            ok = IsWindow(window) ? Fail("the window is still open 10 s after it was closed") : true;
             std::printf("closed\n");
         } else {
             ok = Fail("unknown step");

@@ -135,6 +135,9 @@ void CloseSession()
     }
     FinishRecording();
     std::memset(state.keyDown, 0, sizeof state.keyDown);
+    state.bits = 0;
+    state.readValid = false;
+    state.triggers[0] = state.triggers[1] = -1;
 }
 
 void RefreshNames()
@@ -235,11 +238,15 @@ void LookForPads()
             SendMessageW(state.padChoice, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
         }
     }
+    // With every pad gone the window says so.
+    if (count == 0 && state.session != nullptr && state.session->object().padError != 0) {
+        CloseSession();
+        InvalidateRect(state.window, nullptr, FALSE);
+    }
     // A pad plugged in while none was bound is taken at once.
     if (state.session == nullptr && count > 0) {
         OpenSession(answering[0], nullptr);
         SendMessageW(state.padChoice, CB_SETCURSEL, 0, 0);
-        state.status[0] = 0;
     }
 }
 
