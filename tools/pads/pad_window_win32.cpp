@@ -68,7 +68,10 @@ struct State {
     std::int16_t triggers[2] = {-1, -1};
     bool readValid = false;
     bool keyDown[256] = {};
+    // What the extension's expressions answered, asked now and then.
     wchar_t names[kPadBits][kStringResultRoom + 1] = {};
+    wchar_t deviceName[kStringResultRoom + 1] = {};
+    std::int32_t padType = -1;
 };
 
 State state;
@@ -142,6 +145,8 @@ void CloseSession()
 
 void RefreshNames()
 {
+    std::wcsncpy(state.deviceName, reinterpret_cast<const wchar_t*>(state.session->DeviceName()), kStringResultRoom);
+    state.padType = state.session->PadType();
     bool changed = false;
     for (int bit = 0; bit < kPadBits; ++bit) {
         const wchar_t* name = reinterpret_cast<const wchar_t*>(state.session->ButtonName(bit));
@@ -313,27 +318,19 @@ void UpdatePanel()
         const RunObject& object = state.session->object();
         wsprintfW(line[0], L"joystick %d: vid 0x%04X pid 0x%04X%s", state.pad, object.vid, object.pid,
                   object.padError != 0 ? L", does not answer" : L"");
-        const wchar_t* name = reinterpret_cast<const wchar_t*>(state.session->DeviceName());
-        if (*name == 0) {
+        if (state.deviceName[0] == 0) {
             wsprintfW(line[1], L"name: none in the registry");
         } else {
-            wsprintfW(line[1], L"name \"%s\"", name);
+            wsprintfW(line[1], L"name \"%s\"", state.deviceName);
         }
-        const std::int32_t type = state.frame % kNamesEvery == 1 || state.frame < 3 ? state.session->PadType() : -9;
-        if (type != -9) {
-            wsprintfW(line[2], L"type %d: %s%s", static_cast<int>(type), TypeName(type),
-                      object.xinputIndex >= 0 ? L", XInput index " : L"");
-            if (object.xinputIndex >= 0) {
-                wsprintfW(line[2] + std::wcslen(line[2]), L"%d", static_cast<int>(object.xinputIndex));
-            }
-            SetText(Item(kInfoId + 2), line[2]);
+        wsprintfW(line[2], L"type %d: %s", static_cast<int>(state.padType), TypeName(state.padType));
+        if (object.xinputIndex >= 0) {
+            wsprintfW(line[2] + std::wcslen(line[2]), L", XInput index %d", static_cast<int>(object.xinputIndex));
         }
     }
     std::wcscpy(line[3], state.status);
     for (int i = 0; i < kInfoLines; ++i) {
-        if (i != 2 || state.session == nullptr) {
-            SetText(Item(kInfoId + i), line[i]);
-        }
+        SetText(Item(kInfoId + i), line[i]);
     }
     for (int bit = 0; bit < kPadBits; ++bit) {
         wchar_t key[32] = L"";
