@@ -5,7 +5,8 @@
 #   deps.sh [all]    everything the test command runs: also clang with libFuzzer, the
 #                    mingw-w64 i686 cross compiler, cmark-gfm and 32-bit Wine (through
 #                    qemu where the kernel runs no 32-bit programs); for the pad stage the
-#                    x86_64 cross compiler, 64-bit Wine, SDL2 and a C compiler for the shim
+#                    x86_64 cross compiler, 64-bit Wine, SDL2 and a C compiler for the shim,
+#                    a virtual X display and ImageMagick for the pad checker's window
 set -euo pipefail
 set_name=${1:-all}
 case "$set_name" in
@@ -51,6 +52,9 @@ command -v x86_64-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-x86-64 binu
 [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
 command -v cc >/dev/null || need+=(gcc)
 [ -f /usr/include/SDL2/SDL.h ] || need+=(libsdl2-dev)
+# The pad checker's window is drawn on a virtual display and photographed there.
+command -v Xvfb >/dev/null || need+=(xvfb)
+command -v import >/dev/null || need+=(imagemagick)
 if [ ${#need[@]} -gt 0 ]; then
     [ "$(id -u)" -ne 0 ] || dpkg --add-architecture i386
     install_packages "${need[@]}"

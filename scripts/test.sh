@@ -69,6 +69,6 @@ cmake -S tests/vpad -B build/vpad -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-x86_6
 cmake --build build/vpad -j "$jobs"
 ctest --test-dir build/vpad --output-on-failure
 cat build/vpad/run/server.log build/vpad/run/conformance.log build/vpad/run/real-pads-host.log \
-    build/vpad/run/real-pads-scripts.log
+    build/vpad/run/real-pads-scripts.log build/vpad/run/window/window.log
 echo "== pad stage: $((SECONDS - pads_start)) s"
 echo "== every test passed in $SECONDS s"

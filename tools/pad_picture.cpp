@@ -13,11 +13,15 @@
 #include "input/pad_names.h"
 #include "input/pad_state.h"
 #include "tools/generated_file.h"
+#include "tools/pad_drawing.h"
 
 namespace {
 
 using zandrel::PadBitSource;
 using zandrel::PadInput;
+using zandrel::drawing::FindSpot;
+using zandrel::drawing::Shape;
+using zandrel::drawing::Spot;
 
 // How the system's joystick service numbers the buttons of an XInput pad; its
 // D-pad is the hat and its left stick the X and Y axes.
@@ -140,50 +144,11 @@ const char* BitColour(int bit)
     return plain.input == xinput.input && plain.button == xinput.button ? kAlikeColour : kDifferentColour;
 }
 
-// Where the drawing puts each control of the XInput pad.
-enum class Shape { kArm, kRound, kPill, kTrigger, kStick };
-
-struct Spot {
-    PadInput input;
-    std::uint8_t button;  // for kButton
-    Shape shape;
-    int x, y;            // centre
-    int labelX, labelY;  // the printed label, relative to the centre
-};
-
-constexpr int kPadX = 450;  // the pad's middle, in the drawing's own coordinates
+constexpr int kPadX = zandrel::drawing::kPadX;  // the pad's middle, in the drawing's own coordinates
 // The drawing sits in the middle of a picture wide enough for three table columns.
 constexpr int kPictureWidth = 1200;
 constexpr int kShift = kPictureWidth / 2 - kPadX;
 constexpr int kMiddle = kPictureWidth / 2;
-constexpr Spot kSpots[] = {
-    {PadInput::kUp, 0, Shape::kArm, 375, 262, 0, 0},
-    {PadInput::kDown, 0, Shape::kArm, 375, 322, 0, 0},
-    {PadInput::kLeft, 0, Shape::kArm, 345, 292, 0, 0},
-    {PadInput::kRight, 0, Shape::kArm, 405, 292, 0, 0},
-    {PadInput::kButton, 1, Shape::kRound, 595, 238, 0, 36},
-    {PadInput::kButton, 2, Shape::kRound, 633, 200, 34, 5},
-    {PadInput::kButton, 3, Shape::kRound, 557, 200, -34, 5},
-    {PadInput::kButton, 4, Shape::kRound, 595, 162, 0, -27},
-    {PadInput::kButton, 5, Shape::kPill, 305, 90, -68, 5},
-    {PadInput::kButton, 6, Shape::kPill, 595, 90, 68, 5},
-    {PadInput::kLeftTrigger, 0, Shape::kTrigger, 305, 56, -54, 5},
-    {PadInput::kRightTrigger, 0, Shape::kTrigger, 595, 56, 54, 5},
-    {PadInput::kButton, 7, Shape::kRound, 413, 200, 0, 32},
-    {PadInput::kButton, 8, Shape::kRound, 487, 200, 0, 32},
-    {PadInput::kButton, 9, Shape::kStick, 300, 200, 0, 58},
-    {PadInput::kButton, 10, Shape::kStick, 525, 292, 0, 58},
-};
-
-const Spot* FindSpot(const PadBitSource& source)
-{
-    for (const Spot& spot : kSpots) {
-        if (spot.input == source.input && (source.input != PadInput::kButton || spot.button == source.button)) {
-            return &spot;
-        }
-    }
-    return nullptr;
-}
 
 std::string SpotLabel(const Spot& spot)
 {
@@ -218,19 +183,25 @@ struct Svg {
 void DrawBody(Svg& svg)
 {
     // Shoulders (bumpers and triggers) first, then the body over them.
-    svg.out << "  <path d=\"M 300 112 C 360 98 540 98 600 112 C 690 128 728 200 752 300 C 776 396 744 440 700 436 "
-               "C 658 432 632 382 590 352 C 530 330 370 330 310 352 C 268 382 242 432 200 436 "
-               "C 156 440 124 396 148 300 C 172 200 210 128 300 112 Z\" class=\"body\"/>\n";
+    const zandrel::drawing::Point* body = zandrel::drawing::kBody;
+    svg.out << "  <path d=\"M " << body[0].x << " " << body[0].y;
+    for (int i = 1; i < zandrel::drawing::kBodyPoints; ++i) {
+        svg.out << (i % 3 == 1 ? " C " : " ") << body[i].x << " " << body[i].y;
+    }
+    svg.out << " Z\" class=\"body\"/>\n";
     // The D-pad's cross and the two stick wells.
     svg.out << "  <path d=\"M 360 247 h 30 v 30 h 30 v 30 h -30 v 30 h -30 v -30 h -30 v -30 h 30 Z\" "
                "class=\"dpad\"/>\n";
-    for (const Spot& spot : kSpots) {
+    for (const Spot& spot : zandrel::drawing::kSpots) {
         if (spot.shape == Shape::kStick) {
-            svg.out << "  <circle cx=\"" << spot.x << "\" cy=\"" << spot.y << "\" r=\"38\" class=\"well\"/>\n";
+            svg.out << "  <circle cx=\"" << spot.x << "\" cy=\"" << spot.y << "\" r=\""
+                    << zandrel::drawing::kStickWellRadius << "\" class=\"well\"/>\n";
         }
     }
     // The guide button presses no bit.
-    svg.out << "  <circle cx=\"" << kPadX << "\" cy=\"158\" r=\"17\" class=\"idle\"/>\n";
+    const Spot& guide = zandrel::drawing::kGuide;
+    svg.out << "  <circle cx=\"" << guide.x << "\" cy=\"" << guide.y << "\" r=\"" << zandrel::drawing::kFaceRadius
+            << "\" class=\"idle\"/>\n";
     // The left stick's arrows: it presses the direction bits too.
     const Spot& stick = *FindSpot(PadBitSource{PadInput::kButton, 9});
     const int arrows[4][6] = {
@@ -244,23 +215,24 @@ void DrawBody(Svg& svg)
 
 void DrawControl(Svg& svg, const Spot& spot, int bit)
 {
+    using namespace zandrel::drawing;
     const char* colour = BitColour(bit);
     switch (spot.shape) {
         case Shape::kPill:
-            svg.out << "  <rect x=\"" << spot.x - 50 << "\" y=\"" << spot.y - 11 << "\" width=\"100\" height=\"22\" "
-                    << "rx=\"11\" fill=\"" << colour << "\"/>\n";
+            svg.out << "  <rect x=\"" << spot.x - kPillWidth / 2 << "\" y=\"" << spot.y - kPillHeight / 2
+                    << "\" width=\"" << kPillWidth << "\" height=\"" << kPillHeight << "\" rx=\"11\" fill=\"" << colour
+                    << "\"/>\n";
             svg.Text(spot.x, spot.y + 5, std::to_string(bit), "num");
             break;
         case Shape::kTrigger:
-            svg.out << "  <rect x=\"" << spot.x - 34 << "\" y=\"" << spot.y - 16 << "\" width=\"68\" height=\"30\" "
-                    << "rx=\"12\" fill=\"" << colour << "\"/>\n";
+            svg.out << "  <rect x=\"" << spot.x - kTriggerWidth / 2 << "\" y=\"" << spot.y - kTriggerHeight / 2 - 1
+                    << "\" width=\"" << kTriggerWidth << "\" height=\"" << kTriggerHeight << "\" rx=\"12\" fill=\""
+                    << colour << "\"/>\n";
             svg.Text(spot.x, spot.y + 5, std::to_string(bit), "num");
             break;
         case Shape::kStick:
-            svg.Badge(spot.x, spot.y, bit, 21);
-            break;
         case Shape::kRound:
-            svg.Badge(spot.x, spot.y, bit, spot.input == PadInput::kButton && spot.button >= 7 ? 15 : 17);
+            svg.Badge(spot.x, spot.y, bit, zandrel::drawing::Radius(spot));
             break;
         case Shape::kArm:
             svg.Text(spot.x, spot.y + 5, std::to_string(bit), "armnum");

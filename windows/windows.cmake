@@ -30,11 +30,12 @@ zandrel_strip_to_debug_file(zandrel_mfx)
 # The pad checker, shipped beside zandrel.mfx, which it loads from its own folder. Like
 # the library it uses no C++ library class, so it stays small.
 add_executable(zandrel-pads ${CMAKE_SOURCE_DIR}/tools/pads/pads_win32.cpp ${CMAKE_SOURCE_DIR}/tools/pads/pad_session.cpp
+               ${CMAKE_SOURCE_DIR}/tools/pads/pad_window_win32.cpp
                ${CMAKE_SOURCE_DIR}/tools/host/effect_text.cpp ${CMAKE_SOURCE_DIR}/tools/host/import_table_win32.cpp)
 target_include_directories(zandrel-pads PRIVATE ${CMAKE_SOURCE_DIR} ${ZANDREL_GENERATED_DIR})
 target_compile_definitions(zandrel-pads PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 target_compile_options(zandrel-pads PRIVATE -fno-exceptions -fno-rtti -g)
-target_link_libraries(zandrel-pads PRIVATE winmm xinput9_1_0 ole32 wbemuuid shell32)
+target_link_libraries(zandrel-pads PRIVATE winmm xinput9_1_0 ole32 wbemuuid shell32 gdi32 user32)
 target_link_options(zandrel-pads PRIVATE -static -static-libgcc -static-libstdc++)
 set_target_properties(zandrel-pads PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 zandrel_strip_to_debug_file(zandrel-pads)

@@ -19,7 +19,10 @@ namespace {
 constexpr std::int32_t kSetPlayerAndPadID = 0;
 constexpr std::int32_t kSetVantor = 3;
 constexpr std::int32_t kSetKeysInBackground = 13;
+constexpr std::int32_t kUseStandardLayout = 15;
 constexpr std::int32_t kGetDeviceName = 0;
+constexpr std::int32_t kGetButtonName = 15;
+constexpr std::int32_t kGetPadType = 16;
 
 constexpr int kJoystickFields = 10;
 const char* const kJoystickFieldNames[kJoystickFields] = {"vid", "pid", "x", "y", "z", "r", "u", "v", "pov", "buttons"};
@@ -315,13 +318,38 @@ void PadSession::Frame()
     }
 }
 
-const char16_t* PadSession::DeviceName()
+HostParam PadSession::Expression(std::int32_t code, std::int32_t argument)
 {
     Begin();
-    arguments_[0] = 0;
-    const bool known = runInfo_.expressions != nullptr && runInfo_.expressionCount > kGetDeviceName;
-    const HostParam name = known ? runInfo_.expressions[kGetDeviceName](object_, 0) : 0;
+    arguments_[0] = argument;
+    const bool known = runInfo_.expressions != nullptr && runInfo_.expressionCount > code;
+    return known && runInfo_.expressions[code] != nullptr ? runInfo_.expressions[code](object_, 0) : 0;
+}
+
+const char16_t* PadSession::DeviceName()
+{
+    const HostParam name = Expression(kGetDeviceName, 0);
     return name == 0 ? u"" : reinterpret_cast<const char16_t*>(name);
+}
+
+const char16_t* PadSession::ButtonName(int bit)
+{
+    const HostParam name = Expression(kGetButtonName, bit);
+    return name == 0 ? u"" : reinterpret_cast<const char16_t*>(name);
+}
+
+std::int32_t PadSession::PadType()
+{
+    // An extension from before the pad types answers nothing: a plain pad to it.
+    return runInfo_.expressionCount > kGetPadType ? static_cast<std::int32_t>(Expression(kGetPadType, 0)) : 0;
+}
+
+void PadSession::SetStandardLayout(bool on)
+{
+    const std::int32_t value[] = {on ? 1 : 0};
+    if (runInfo_.actionCount > kUseStandardLayout) {
+        Action(kUseStandardLayout, "UseStandardLayout", value, 1);
+    }
 }
 
 void PadSession::Close()

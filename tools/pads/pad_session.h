@@ -134,6 +134,10 @@ public:
     void Frame();
     // getDeviceName 0 of the bound pad.
     const char16_t* DeviceName();
+    // getButtonName$ of pad bit `bit`, getPadType, and UseStandardLayout.
+    const char16_t* ButtonName(int bit);
+    std::int32_t PadType();
+    void SetStandardLayout(bool on);
     // Destroys the object (its key releases are this call's effects).
     void Close();
 
@@ -159,6 +163,8 @@ private:
     static char16_t* ZANDREL_CALL StringResultBuffer(RunObject* object, std::int32_t a, std::int32_t room);
 
     void Begin();
+    // An expression of one integer parameter; a text's answer is its pointer, 0 for none.
+    HostParam Expression(std::int32_t code, std::int32_t argument);
     // An action of one or two integer parameters.
     void Action(std::int32_t code, const char* name, const std::int32_t* arguments, int count);
 

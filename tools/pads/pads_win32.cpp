@@ -20,6 +20,7 @@
 #include "tools/host/effect_text.h"
 #include "tools/host/import_table_win32.h"
 #include "tools/pads/pad_session.h"
+#include "tools/pads/pad_window.h"
 #include "zandrel_version.h"
 
 // winmm exports it; the mingw headers leave it out.
@@ -194,6 +195,26 @@ void Unload(Library* library)
         library->module = nullptr;
     }
 }
+
+}  // namespace
+
+bool zandrel::pads::LoadExtension(void** module, ExtensionCalls* calls)
+{
+    Library library;
+    const bool loaded = Load(&library);
+    *module = library.module;
+    *calls = library.calls;
+    return loaded;
+}
+
+void zandrel::pads::UnloadExtension(void* module)
+{
+    Library library;
+    library.module = static_cast<HMODULE>(module);
+    Unload(&library);
+}
+
+namespace {
 
 bool PadAnswers(UINT id)
 {
@@ -374,15 +395,21 @@ int WatchPad(int pad, int frames, const wchar_t* recordPath)
     return status;
 }
 
+void PrintUsage(std::FILE* out)
+{
+    std::fputs(
+        "usage: zandrel-pads               a window: the pad lighting up, its names and keys\n"
+        "       zandrel-pads pads\n"
+        "       zandrel-pads live [--pad N] [--frames N] [--record FILE.zs]\n"
+        "       (zandrel.mfx is loaded from the program's folder; command lines joined\n"
+        "       by -- run one after another)\n",
+        out);
+}
+
 int Usage(const char* problem)
 {
-    std::fprintf(stderr,
-                 "zandrel-pads: %s\n"
-                 "usage: zandrel-pads pads\n"
-                 "       zandrel-pads live [--pad N] [--frames N] [--record FILE.zs]\n"
-                 "       (zandrel.mfx is loaded from the program's folder; command lines joined\n"
-                 "       by -- run one after another)\n",
-                 problem);
+    std::fprintf(stderr, "zandrel-pads: %s\n", problem);
+    PrintUsage(stderr);
     return kUsageError;
 }
 
@@ -400,6 +427,11 @@ int RunCommandLine(wchar_t** arguments, int count)
 {
     if (count == 0) {
         return Usage("missing mode");
+    }
+    if (std::wcscmp(arguments[0], L"--help") == 0 || std::wcscmp(arguments[0], L"-h") == 0 ||
+        std::wcscmp(arguments[0], L"/?") == 0) {
+        PrintUsage(stdout);
+        return 0;
     }
     const bool live = std::wcscmp(arguments[0], L"live") == 0;
     if (!live && std::wcscmp(arguments[0], L"pads") != 0) {
@@ -439,6 +471,10 @@ int main()
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     if (arguments == nullptr) {
         return Usage("cannot read the command line");
+    }
+    if (count <= 1) {
+        LocalFree(arguments);
+        return zandrel::pads::RunWindow();
     }
     // Command lines joined by "--" share one process; the status is the highest.
     int status = 0;
