@@ -93,10 +93,6 @@ std::uint16_t XInputButtonWord(std::uint32_t joystickButtons)
     return word;
 }
 
-World& TheWorld()
-{
-    static World world;
-    return world;
-}
+World theWorld;
 
 }  // namespace zandrel::sim

@@ -126,6 +126,13 @@ private:
     void* listenerContext_ = nullptr;
 };
 
-World& TheWorld();
+// The one world, a plain global: a frame asks for it several times and should pay
+// no guard of a function's static for it.
+extern World theWorld;
+
+inline World& TheWorld()
+{
+    return theWorld;
+}
 
 }  // namespace zandrel::sim
