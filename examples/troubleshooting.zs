@@ -69,20 +69,12 @@ frame
 => key up 0x51
 destroy pad
 
-# Keys that stay down. A key goes up when its pad bit is released; if the
-# object cannot see that release, the key stays down. Here the pad is pulled
-# out while button 1 holds Z.
-joystick 1 buttons=1
+# ResetKey lets go of every key the object can send: a key-up for each of the 16
+# slots' keys (slots 8 to 15 hold key 0 here), held or not.
+joystick 1 vid=0x046d pid=0xc216
 create pad
 action pad SetPlayerAndPadID 0 1
 => rescan
-frame
-=> key down 0x5A
-unplug 1
-frame
-=> joyConfigChanged
-frame 10
-# ResetKey releases the keys of all 16 slots (slots 8 to 15 hold key 0 here).
 action pad ResetKey
 => key up 0x26
 => key up 0x28
@@ -100,30 +92,3 @@ action pad ResetKey
 => key up 0x00
 => key up 0x00
 => key up 0x00
-# When the pad answers again, a button still held sends no new press; its
-# release sends the release once more.
-joystick 1
-frame 2
-joystick 1 buttons=0
-frame
-=> key up 0x5A
-
-# A slot remapped while its button is held: the release goes to the new key, and
-# the old one stays down. Remap between presses, or call ResetKey just before.
-joystick 1 buttons=1
-frame
-=> key down 0x5A
-action pad SetVantor 4 0x58
-joystick 1 buttons=0
-frame
-=> key up 0x58
-# The same with a control switched off while its button is held: the release
-# is not sent either, and the key stays down.
-action pad SetVantor 4 0x5A
-joystick 1 buttons=1
-frame
-=> key down 0x5A
-action pad EnableControl 4 0
-joystick 1 buttons=0
-frame
-action pad EnableControl 4 1
