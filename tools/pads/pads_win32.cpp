@@ -411,13 +411,26 @@ int WatchPad(LiveOptions& options)
     }
     Unload(&library);
     if (record != nullptr) {
+        char setup[96] = "";
+        if (options.setup.standardLayout) {
+            std::snprintf(setup, sizeof setup, " Standard layout on.");
+        }
+        if (options.setup.deadZone >= 0) {
+            const std::size_t used = std::strlen(setup);
+            std::snprintf(setup + used, sizeof setup - used, " Dead zone %d%%.",
+                          static_cast<int>(options.setup.deadZone));
+        }
+        if (options.setup.settingsName != nullptr) {
+            const std::size_t used = std::strlen(setup);
+            std::snprintf(setup + used, sizeof setup - used,
+                          options.setup.settingsBytes != nullptr ? " Settings loaded from their file."
+                                                                 : " The settings file did not open.");
+        }
         char header[768];
         std::snprintf(header, sizeof header,
                       "# Recorded by zandrel-pads %s live --record: joystick %d, frame by frame, and what\n"
-                      "# zandrel.mfx answered.%s%s%s Replay it with: zandrel-host check FILE\n%s",
-                      ZANDREL_VERSION, pad, options.setup.standardLayout ? " Standard layout on." : "",
-                      options.setup.deadZone >= 0 ? " Dead zone set." : "",
-                      options.setup.settingsName != nullptr ? " Settings loaded from their file." : "",
+                      "# zandrel.mfx answered.%s Replay it with: zandrel-host check FILE\n%s",
+                      ZANDREL_VERSION, pad, setup,
                       answers ? ""
                               : "# No pad answered at this joystick id: the object was bound to it all the same,\n"
                                 "# and what it did without a pad follows.\n");
