@@ -13,7 +13,8 @@ const EventHelp kConditionHelp[kConditionCount] = {
     {"True in the one frame in which the key with this virtual-key code goes down, from the keyboard or sent by "
      "the object. The object raises it every frame, and it is true only while it is raised: put it first in an "
      "event.",
-     {"key: a virtual-key code, 0 to 255 (65 is A, 32 Space, 38 Up; see the guide's table of key codes)."},
+     {"key: a virtual-key code, 0 to 255 (65 is A, 32 Space, 38 Up; see the [table of key "
+      "codes](guide.md#what-each-button-sends-and-giving-it-another-key))."},
      "True (1) in the frame the key goes down, else false (0).",
      {"32"}},
     {"True in every frame in which the key with this virtual-key code is down, for as long as it is held.",
