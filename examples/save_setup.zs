@@ -6,11 +6,10 @@ create pad
 # At the start the game loads the player's file (in the game, a full path in the
 # player's own folder; a script's files are in its working folder). A player who
 # never saved has none: LoadFailed fires while the game's "loading" value says
-# "setup", and the game binds the player and pad itself.
-on pad LoadFailed
+# "setup", and the game's event binds the player and pad itself, inside the load.
+on pad LoadFailed do action pad SetPlayerAndPadID 0 0
 action pad LoadSetting "player1-new.cfg"
 => fired pad LoadFailed
-action pad SetPlayerAndPadID 0 0
 => rescan
 action pad UseStandardLayout 1
 
