@@ -151,12 +151,28 @@ std::string ExampleLine(EventKind kind, const std::string& display, const zandre
     return (kind == EventKind::kCondition ? "Condition  " : "Action     ") + line;
 }
 
+// The records of a table in code order.
+std::vector<const std::int16_t*> Records(const zandrel::EventTable& table)
+{
+    std::vector<const std::int16_t*> records;
+    for (int code = 0; code < table.count; ++code) {
+        if (const std::int16_t* record = zandrel::FindEventInfo(table, static_cast<std::int16_t>(code))) {
+            records.push_back(record);
+        }
+    }
+    return records;
+}
+
+std::string EventName(const zandrel::EventTable& table, const std::int16_t* record)
+{
+    return MenuTextOf(table.menuResource, static_cast<std::uint16_t>(record[zandrel::kInfoMenuId]));
+}
+
 void WriteEvent(std::ostream& out, EventKind kind, const zandrel::EventTable& table, const std::int16_t* record,
                 const std::vector<Recipe>& recipes)
 {
     const int code = record[zandrel::kInfoCode];
-    const auto menuId = static_cast<std::uint16_t>(record[zandrel::kInfoMenuId]);
-    const std::string name = MenuTextOf(table.menuResource, menuId);
+    const std::string name = EventName(table, record);
     const zandrel::EventHelp* help = zandrel::FindEventHelp(kind, code);
     static const zandrel::EventHelp kNone = {"", {}, "", {}};
     const zandrel::EventHelp& text = help != nullptr ? *help : kNone;
@@ -201,21 +217,17 @@ void WriteTables(std::ostream& out)
         << "|---|---|---|---|---|---|---|\n";
     for (const Section& section : kSections) {
         const zandrel::EventTable& table = zandrel::CatalogueTable(section.kind);
-        for (int code = 0; code < table.count; ++code) {
-            const std::int16_t* record = zandrel::FindEventInfo(table, static_cast<std::int16_t>(code));
-            if (record == nullptr) {
-                continue;
-            }
+        for (const std::int16_t* record : Records(table)) {
             std::string types;
             std::string titles;
             for (int i = 0; i < zandrel::ParamCount(record); ++i) {
                 types += (i == 0 ? "" : ", ") + std::to_string(zandrel::ParamType(record, i));
                 titles += (i == 0 ? "" : ", ") + std::to_string(zandrel::ParamTitleId(record, i));
             }
-            out << "| " << MenuTextOf(table.menuResource, static_cast<std::uint16_t>(record[zandrel::kInfoMenuId]))
-                << " | " << code << " | " << record[zandrel::kInfoMenuId] << " | " << record[zandrel::kInfoStringId]
-                << " | 0x" << std::hex << record[zandrel::kInfoFlags] << std::dec << " | "
-                << (types.empty() ? "none" : types) << " | " << (titles.empty() ? "none" : titles) << " |\n";
+            out << "| " << EventName(table, record) << " | " << record[zandrel::kInfoCode] << " | "
+                << record[zandrel::kInfoMenuId] << " | " << record[zandrel::kInfoStringId] << " | 0x" << std::hex
+                << record[zandrel::kInfoFlags] << std::dec << " | " << (types.empty() ? "none" : types) << " | "
+                << (titles.empty() ? "none" : titles) << " |\n";
         }
     }
 }
@@ -235,13 +247,11 @@ std::string Reference(const std::string& docs)
     for (const Section& section : kSections) {
         const zandrel::EventTable& table = zandrel::CatalogueTable(section.kind);
         out << "- [" << section.title << "](#" << section.anchor << "):";
-        for (int code = 0; code < table.count; ++code) {
-            const std::int16_t* record = zandrel::FindEventInfo(table, static_cast<std::int16_t>(code));
-            if (record != nullptr) {
-                const std::string name =
-                    MenuTextOf(table.menuResource, static_cast<std::uint16_t>(record[zandrel::kInfoMenuId]));
-                out << (code == 0 ? " " : ", ") << "[" << name << "](#" << Slug(name) << ")";
-            }
+        const char* separator = " ";
+        for (const std::int16_t* record : Records(table)) {
+            const std::string name = EventName(table, record);
+            out << separator << "[" << name << "](#" << Slug(name) << ")";
+            separator = ", ";
         }
         out << "\n";
     }
@@ -249,11 +259,8 @@ std::string Reference(const std::string& docs)
     for (const Section& section : kSections) {
         const zandrel::EventTable& table = zandrel::CatalogueTable(section.kind);
         out << "## " << section.title << "\n\n" << section.routineForm << "\n\n";
-        for (int code = 0; code < table.count; ++code) {
-            const std::int16_t* record = zandrel::FindEventInfo(table, static_cast<std::int16_t>(code));
-            if (record != nullptr) {
-                WriteEvent(out, section.kind, table, record, recipes);
-            }
+        for (const std::int16_t* record : Records(table)) {
+            WriteEvent(out, section.kind, table, record, recipes);
         }
     }
     WriteTables(out);
