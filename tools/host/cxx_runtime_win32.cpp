@@ -1,15 +1,13 @@
-// The shipped Windows host's ends on the C++ library's failures. It is compiled
+// The shipped Windows host's end on the C++ library's failures. It is compiled
 // without exceptions and throws nothing of its own; what the library would throw
 // (out of memory, a string past its maximum length) ends it with a line on stderr
-// and abort(), as an uncaught exception did. Defined here, the library's versions,
-// which bring its exception classes, their strings, the unwinder and the
-// demangler, are not linked: most of the program's size otherwise.
+// and abort(), as the uncaught exception did. Defined here, the library's own
+// versions are not linked, nor what they bring: its exception classes and their
+// strings, the unwinder, the terminate handler and its demangler.
 #include <bits/functexcept.h>
 #include <cstdio>
 #include <cstdlib>
-#include <cxxabi.h>
 #include <new>
-#include <typeinfo>
 
 namespace {
 
@@ -55,15 +53,3 @@ void __throw_out_of_range_fmt(const char* format, ...)
 }
 
 }  // namespace std
-
-namespace __gnu_cxx {
-
-// An exception that still arrives (from the library's own code) ends it the same
-// way, naming the type as it is mangled.
-void __verbose_terminate_handler()
-{
-    const std::type_info* type = abi::__cxa_current_exception_type();
-    Fail("terminated by an uncaught exception of type", type != nullptr ? type->name() : "unknown");
-}
-
-}  // namespace __gnu_cxx
