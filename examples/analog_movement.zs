@@ -7,8 +7,10 @@ xinput 0
 create pad
 action pad SetPlayerAndPadID 0 0
 => rescan
-# With the stick at rest the game centres it, so that full left and full right
-# read -1000 and 1000 alike.
+action pad UseStandardLayout 1
+# The options menu asks the player to let go of the stick and press jump; with
+# the stick at rest the game centres it, so that full left and full right read
+# -1000 and 1000 alike.
 action pad POVZeroIN
 
 # Every frame the game sets its player's speed from getAxis 0 (X; 1 is Y, down

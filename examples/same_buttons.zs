@@ -21,6 +21,16 @@ expression pad getButtonName 4
 => = "Cross"
 expression pad getButtonName 5
 => = "Circle"
+# A prompt names the button that presses the jump slot's key now: after the
+# player swapped jump onto Circle, that is bit 5, which getVirtualToReal finds.
+action pad SetVirtualButton 5 4
+action pad SetVirtualButton 4 5
+expression pad getVirtualToReal 4
+=> = 5
+expression pad getButtonName 5
+=> = "Circle"
+action pad SetVirtualButton 4 4
+action pad SetVirtualButton 5 5
 # For a picture of the pad: 2 is a PlayStation pad (1 XInput, 3 another pad
 # with a layout row, 0 a pad without one).
 expression pad getPadType

@@ -3,13 +3,15 @@ controls 0 38 40 37 39 90 88 32 13
 joystick 0 vid=0x046d pid=0xc216
 create pad
 
-# At the start the game loads the player's file. A player who never saved has
-# none: LoadFailed fires, and the game binds the player and pad itself.
-on pad LoadFailed
+# At the start the game loads the player's file (in the game, a full path in the
+# player's own folder; a script's files are in its working folder). A player who
+# never saved has none: LoadFailed fires while the game's "loading" value says
+# "setup", and the game's event binds the player and pad itself, inside the load.
+on pad LoadFailed do action pad SetPlayerAndPadID 0 0
 action pad LoadSetting "player1-new.cfg"
 => fired pad LoadFailed
-action pad SetPlayerAndPadID 0 0
 => rescan
+action pad UseStandardLayout 1
 
 # The player sets things up: the first button fires (X) instead of jumping, the
 # second button is switched off, the game's own jump key becomes A, and the

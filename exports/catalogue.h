@@ -83,7 +83,15 @@ enum class MissingTitle { kEmpty, kMenuText };
 void LoadParameterTitle(const EventTable& table, std::int16_t code, std::int16_t index, char16_t* buffer,
                         std::uint16_t length, MissingTitle missing);
 
-// The one-line author's description of an event (for the generated reference).
-const char* EventDescription(EventKind kind, int code);
+// An event in the author's words (for the generated reference): what it does, each
+// parameter's meaning and range, what it answers, and an example's arguments.
+struct EventHelp {
+    const char* does;
+    const char* parameters[3];
+    const char* answers;
+    const char* example[3];
+};
+// The event's help, or null for a code outside the catalogue.
+const EventHelp* FindEventHelp(EventKind kind, int code);
 
 }  // namespace zandrel

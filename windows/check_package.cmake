@@ -3,8 +3,10 @@
 # inside the folder), none missing, none more; the BUILT files (zandrel.mfx, the pad
 # checker) as the build made them and the HTML pages as their Markdown sources make
 # them now, so an archive left from before fails; every link and picture of the pages
-# found inside the unpacked archive; and no text naming a build folder, which a user
-# of the archive does not have.
+# found inside the unpacked archive; each page opening with a list of contents that
+# names every section; every event of the reference with a description and an example;
+# every program README.txt or a recording's header names inside the archive; and no
+# text naming a build folder, which a user of the archive does not have.
 # cmake -DARCHIVE=... -DFOLDER=... -DEXPECTED=... -DBUILT=a;b -DCMARK=... -DPAGE_SOURCES=a.md;b.md
 #       -P check_package.cmake
 cmake_minimum_required(VERSION 3.20)
@@ -94,6 +96,76 @@ foreach(page IN LISTS pages)
       endif()
     endif()
   endforeach()
+endforeach()
+
+# Each page opens with a list of contents (the first section) naming every section.
+foreach(page IN LISTS pages)
+  file(READ ${top}/${page} html)
+  string(REGEX MATCHALL "<h2 id=\"[^\"]*\"" sections "${html}")
+  list(GET sections 0 first_section)
+  string(FIND "${html}" "<h2 id=\"contents\">" at)
+  if(at EQUAL -1 OR NOT first_section STREQUAL "<h2 id=\"contents\"")
+    string(APPEND errors "${page} does not open with a list of contents\n")
+    continue()
+  endif()
+  string(SUBSTRING "${html}" ${at} -1 contents)
+  string(FIND "${contents}" "</ul>" end)
+  string(SUBSTRING "${contents}" 0 ${end} contents)
+  foreach(section IN LISTS sections)
+    string(REGEX REPLACE "^<h2 id=\"(.*)\"$" "\\1" id "${section}")
+    string(FIND "${contents}" "href=\"#${id}\"" listed)
+    if(NOT id STREQUAL "contents" AND listed EQUAL -1)
+      string(APPEND errors "${page}: the list of contents leaves out #${id}\n")
+    endif()
+  endforeach()
+endforeach()
+
+# Every event of the reference (a third-level heading) says in words what it does
+# (the paragraph right below it) and shows an example line.
+if(EXISTS ${top}/events.html)
+  file(READ ${top}/events.html html)
+  string(REPLACE ";" "@SEMICOLON@" html "${html}")
+  string(REGEX REPLACE "<h3 " ";<h3 " chunks "${html}")
+  list(REMOVE_AT chunks 0)
+  list(LENGTH chunks events)
+  if(events EQUAL 0)
+    string(APPEND errors "events.html lists no event\n")
+  endif()
+  foreach(chunk IN LISTS chunks)
+    string(REGEX MATCH "^<h3 id=\"[^\"]*\">[^<]*</h3>" heading "${chunk}")
+    string(REGEX REPLACE "<h2 .*" "" chunk "${chunk}")
+    if(NOT chunk MATCHES "^<h3 [^>]*>[^<]*</h3>\n<p>[A-Za-z0-9\"]")
+      string(APPEND errors "events.html: ${heading} has no description\n")
+    endif()
+    if(NOT chunk MATCHES "<strong>Example:</strong> <code>[^<]+</code>")
+      string(APPEND errors "events.html: ${heading} has no example\n")
+    endif()
+  endforeach()
+endif()
+
+# The programs README.txt names, and the one a recording's header tells to replay it
+# with (the text the pad checker writes), are in the archive.
+set(commands "")
+if(EXISTS ${top}/README.txt)
+  file(READ ${top}/README.txt readme)
+  string(REGEX MATCHALL "zandrel-[a-z]+" named "${readme}")
+  list(APPEND commands ${named})
+endif()
+if(EXISTS ${top}/zandrel-pads.exe)
+  file(STRINGS ${top}/zandrel-pads.exe headers REGEX "Replay it with: zandrel-[a-z]+")
+  if(NOT headers)
+    string(APPEND errors "zandrel-pads.exe writes no recording header naming its replay command\n")
+  endif()
+  foreach(header IN LISTS headers)
+    string(REGEX MATCH "Replay it with: (zandrel-[a-z]+)" named "${header}")
+    list(APPEND commands ${CMAKE_MATCH_1})
+  endforeach()
+endif()
+list(REMOVE_DUPLICATES commands)
+foreach(command IN LISTS commands)
+  if(NOT EXISTS ${top}/${command}.exe)
+    string(APPEND errors "${command} is named in README.txt or a recording's header but not in the archive\n")
+  endif()
 endforeach()
 
 file(GLOB_RECURSE texts RELATIVE ${top} ${top}/*.txt ${top}/*.md ${top}/*.html ${top}/*.svg ${top}/*.zs)

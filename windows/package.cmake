@@ -20,7 +20,8 @@ set(ZANDREL_PACKAGE_FOLDER zandrel-${PROJECT_VERSION})
 set(ZANDREL_PACKAGE zandrel-${PROJECT_VERSION}-win32)
 # The archive's files in their order, README.txt first; then examples/.
 set(ZANDREL_PACKAGE_FILES
-  ${CMAKE_SOURCE_DIR}/docs/README.txt $<TARGET_FILE:zandrel_mfx> $<TARGET_FILE:zandrel-pads> ${ZANDREL_PAGES}
+  ${CMAKE_SOURCE_DIR}/docs/README.txt $<TARGET_FILE:zandrel_mfx> $<TARGET_FILE:zandrel-pads> $<TARGET_FILE:zandrel-host>
+  ${ZANDREL_PAGES}
   ${CMAKE_SOURCE_DIR}/docs/pad.svg ${CMAKE_SOURCE_DIR}/CHANGELOG.md ${CMAKE_SOURCE_DIR}/LICENSE)
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/package_files.txt CONTENT "$<JOIN:${ZANDREL_PACKAGE_FILES},\n>\n")
 add_custom_target(package
@@ -29,11 +30,11 @@ add_custom_target(package
           -P ${CMAKE_SOURCE_DIR}/windows/make_package.cmake
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   COMMENT "Making ${ZANDREL_PACKAGE}.zip")
-add_dependencies(package zandrel_mfx zandrel-pads zandrel_pages)
+add_dependencies(package zandrel_mfx zandrel-pads zandrel-host zandrel_pages)
 
 # The built files the archive must hold as they are now, and the pages as their sources
 # make them now (an archive left from before fails).
-set(ZANDREL_BUILT_FILES $<TARGET_FILE:zandrel_mfx> $<TARGET_FILE:zandrel-pads>)
+set(ZANDREL_BUILT_FILES $<TARGET_FILE:zandrel_mfx> $<TARGET_FILE:zandrel-pads> $<TARGET_FILE:zandrel-host>)
 add_test(NAME package_contents
   COMMAND ${CMAKE_COMMAND} -DARCHIVE=${CMAKE_BINARY_DIR}/${ZANDREL_PACKAGE}.zip -DFOLDER=${ZANDREL_PACKAGE_FOLDER}
     -DEXPECTED=${CMAKE_SOURCE_DIR}/windows/package_contents.txt "-DBUILT=${ZANDREL_BUILT_FILES}"

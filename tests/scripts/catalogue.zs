@@ -299,5 +299,5 @@ objinfos
 => = "zandrel Extension"
 => = "The zandrel developers"
 => = "Copyright (C) 2026 The zandrel developers. Free to use in any game."
-=> = "zandrel 1.2.0: game pad to keyboard keys"
+=> = "zandrel 1.3.0: game pad to keyboard keys"
 => = "See the author's guide, guide.html"

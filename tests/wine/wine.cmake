@@ -35,4 +35,16 @@ if(ZANDREL_WINE)
                                          $<TARGET_FILE:zandrel_mfx>)
   set_tests_properties(wine_host_checks PROPERTIES TIMEOUT 900 FAIL_REGULAR_EXPRESSION "[1-9][0-9]* failed"
                                                    FIXTURES_REQUIRED wine_server RESOURCE_LOCK wineprefix)
+
+  # The release archive on its own: its host replays the pad checker's recording and
+  # runs an example with the shipped library (one Wine process).
+  if(ZANDREL_NATIVE_HOST)
+    add_test(NAME wine_archive_replay
+      COMMAND bash ${CMAKE_SOURCE_DIR}/windows/archive_replay.sh ${CMAKE_COMMAND}
+              ${CMAKE_BINARY_DIR}/${ZANDREL_PACKAGE}.zip ${ZANDREL_PACKAGE_FOLDER} ${CMAKE_BINARY_DIR}/script-work/no_pad.zs
+              ${ZANDREL_NATIVE_HOST} two_players.zs ${CMAKE_BINARY_DIR}/archive-replay)
+    set_tests_properties(wine_archive_replay PROPERTIES
+      ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all" TIMEOUT 900
+      FIXTURES_REQUIRED "wine_server;pad_recording" RESOURCE_LOCK wineprefix)
+  endif()
 endif()

@@ -104,7 +104,7 @@ std::string CheckOne(Extension& extension, const std::string& path)
     return "";
 }
 
-int Usage(std::ostream& err, const std::string& problem)
+int Usage(Output& err, const std::string& problem)
 {
     err << "zandrel-host: " << problem << "\n"
         << "usage: zandrel-host [--mfx PATH] [--real-pads] [--real-inventory] [--real-keyboard] run FILE\n"
@@ -116,7 +116,7 @@ int Usage(std::ostream& err, const std::string& problem)
 }
 
 // One command line of a chain.
-int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+int RunCommandLine(const std::vector<std::string>& arguments, Output& out, Output& err)
 {
     std::size_t next = 0;
     std::string library;
@@ -182,7 +182,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
 
 }  // namespace
 
-int RunScript(Extension& extension, const std::string& path, std::ostream& out, std::ostream& err)
+int RunScript(Extension& extension, const std::string& path, Output& out, Output& err)
 {
     Host host(extension);
     Script script;
@@ -213,7 +213,7 @@ int RunScript(Extension& extension, const std::string& path, std::ostream& out, 
     return 0;
 }
 
-int CheckScripts(Extension& extension, const std::vector<std::string>& paths, std::ostream& out)
+int CheckScripts(Extension& extension, const std::vector<std::string>& paths, Output& out)
 {
     int passed = 0;
     int failed = 0;
@@ -233,7 +233,7 @@ int CheckScripts(Extension& extension, const std::vector<std::string>& paths, st
 
 // Command lines joined by "--" share one process: under Wine a process is slow
 // to start. The status is the highest of theirs.
-int HostMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+int HostMain(const std::vector<std::string>& arguments, Output& out, Output& err)
 {
     int status = 0;
     std::vector<std::string> line;

@@ -85,9 +85,11 @@ bool StartOther(std::vector<std::string>* output)
 {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
+    // The process id widened from its digits: to_wstring would link the wide printf.
+    const std::string process = std::to_string(GetCurrentProcessId());
     std::wstring commandLine = L"\"" + std::wstring(path) + L"\" " +
                                std::wstring(kOtherWindowMode, kOtherWindowMode + sizeof kOtherWindowMode - 1) + L" " +
-                               std::to_wstring(GetCurrentProcessId());
+                               std::wstring(process.begin(), process.end());
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE write = nullptr;
     if (!CreatePipe(&otherOutput, &write, &inherit, 0)) {

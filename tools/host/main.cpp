@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -37,5 +36,7 @@ int main(int argc, char** argv)
         return zandrel::host::RunOtherWindow(arguments[1]);
     }
 #endif
-    return zandrel::host::HostMain(arguments, std::cout, std::cerr);
+    zandrel::host::Output out(stdout);
+    zandrel::host::Output err(stderr);
+    return zandrel::host::HostMain(arguments, out, err);
 }

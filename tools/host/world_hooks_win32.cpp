@@ -48,16 +48,22 @@ struct InventoryObject {
 
 // Kept until the next library is loaded, so that a release too many is seen
 // rather than touching freed memory.
-std::vector<std::shared_ptr<void>> inventoryObjects;
+std::vector<std::unique_ptr<void, void (*)(void*)>> inventoryObjects;
+
+template <typename Object>
+void DeleteObject(void* object)
+{
+    delete static_cast<Object*>(object);
+}
 
 template <typename Object>
 Object* NewObject()
 {
-    std::shared_ptr<Object> object = std::make_shared<Object>();
+    Object* object = new Object();
     object->references = 1;
     ++liveInventoryObjects;
-    inventoryObjects.push_back(object);
-    return object.get();
+    inventoryObjects.emplace_back(object, &DeleteObject<Object>);
+    return object;
 }
 
 template <typename Object>

@@ -18,6 +18,8 @@ namespace {
 // Codes of the events the session uses: their positions in the catalogue.
 constexpr std::int32_t kSetPlayerAndPadID = 0;
 constexpr std::int32_t kSetVantor = 3;
+constexpr std::int32_t kLoadSetting = 5;
+constexpr std::int32_t kSetDeadZone = 11;
 constexpr std::int32_t kSetKeysInBackground = 13;
 constexpr std::int32_t kUseStandardLayout = 15;
 constexpr std::int32_t kGetDeviceName = 0;
@@ -365,6 +367,46 @@ void PadSession::Close()
     object_ = nullptr;
 }
 
+void PadSession::Setup(const GameSetup& setup)
+{
+    if (setup.settingsPath != nullptr && setup.settingsName != nullptr) {
+        char line[256 + 4 * 128];
+        int length = std::snprintf(line, sizeof line, "truncate \"%s\" 0", setup.settingsName);
+        Begin();
+        const bool fits = length > 0 && length < 256;
+        if (recorder_ != nullptr && setup.settingsBytes != nullptr && fits) {
+            recorder_->Command(line);
+            length = std::snprintf(line, sizeof line, "poke \"%s\" 0", setup.settingsName);
+            // A settings file is 80 bytes; more than a line holds is not a settings file.
+            for (std::size_t i = 0; i < setup.settingsSize && i < 128; ++i) {
+                length += std::snprintf(line + length, sizeof line - static_cast<std::size_t>(length), " %u",
+                                        setup.settingsBytes[i]);
+            }
+            if (setup.settingsSize != 0) {
+                recorder_->Command(line);
+            }
+        }
+        Begin();
+        textArgument_ = reinterpret_cast<HostParam>(setup.settingsPath);
+        if (runInfo_.actions != nullptr && kLoadSetting < runInfo_.actionCount) {
+            runInfo_.actions[kLoadSetting](object_, 0, 0);
+        }
+        textArgument_ = 0;
+        if (recorder_ != nullptr && fits) {
+            std::snprintf(line, sizeof line, "action pad LoadSetting \"%s\"", setup.settingsName);
+            recorder_->Command(line);
+        }
+    }
+    if (setup.standardLayout && runInfo_.actionCount > kUseStandardLayout) {
+        const std::int32_t on[] = {1};
+        Action(kUseStandardLayout, "UseStandardLayout", on, 1);
+    }
+    if (setup.deadZone >= 0) {
+        const std::int32_t percent[] = {setup.deadZone};
+        Action(kSetDeadZone, "SetDeadZone", percent, 1);
+    }
+}
+
 void PadSession::Begin()
 {
     effectCount_ = 0;
@@ -429,6 +471,10 @@ HostParam ZANDREL_CALL PadSession::NextActionParameter(RunObject*, std::int32_t,
     PadSession* session = current_;
     if (session == nullptr || session->nextArgument_ >= 2) {
         return 0;
+    }
+    if (session->textArgument_ != 0) {
+        ++session->nextArgument_;
+        return session->textArgument_;
     }
     return session->arguments_[session->nextArgument_++];
 }

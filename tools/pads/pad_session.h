@@ -119,6 +119,17 @@ private:
     Text body_;
 };
 
+// The game's setup a recording starts from. The settings file's bytes go into the
+// recording before its LoadSetting, so the replay needs no file of its own.
+struct GameSetup {
+    bool standardLayout = false;
+    std::int32_t deadZone = -1;              // -1: the object's own
+    const char16_t* settingsPath = nullptr;  // the file LoadSetting opens here
+    const char* settingsName = nullptr;      // its name in the recording
+    const unsigned char* settingsBytes = nullptr;
+    std::size_t settingsSize = 0;
+};
+
 // One object of the extension, its host services and the world's reports.
 class PadSession {
 public:
@@ -131,6 +142,8 @@ public:
     // keys of slots 8..15, and keys whatever window is in front. False when the object
     // needs more room than is kept.
     bool Open(std::int32_t pad);
+    // After Open: the game's setup, in the order a game applies it.
+    void Setup(const GameSetup& setup);
     void Frame();
     // getDeviceName 0 of the bound pad.
     const char16_t* DeviceName();
@@ -177,6 +190,7 @@ private:
     alignas(8) unsigned char memory_[kObjectRoom] = {};
     RunObject* object_ = nullptr;
     std::int32_t arguments_[2] = {};
+    HostParam textArgument_ = 0;  // a file name, delivered as the first action parameter
     int nextArgument_ = 0;
     sim::Effect effects_[kMaxEffects] = {};
     std::size_t effectCount_ = 0;

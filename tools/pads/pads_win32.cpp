@@ -307,16 +307,65 @@ void PrintEffect(const sim::Effect& effect)
     }
 }
 
-int WatchPad(int pad, int frames, const wchar_t* recordPath)
+// What live was asked for: the pad, how long, and the recording with the game's setup.
+struct LiveOptions {
+    int pad = 0;
+    int frames = -1;  // until Ctrl+C
+    const wchar_t* recordPath = nullptr;
+    const wchar_t* settingsPath = nullptr;
+    zandrel::pads::GameSetup setup;
+};
+
+constexpr int kNoPadFrames = 60;  // a recording without a pad: a second of frames
+constexpr std::size_t kSettingsRoom = 128;
+
+// The settings file's name without its folders, as the recording names it.
+bool SettingsName(const wchar_t* path, char* name, std::size_t room)
 {
-    if (!PadAnswers(static_cast<UINT>(pad))) {
-        std::printf("no pad answers at joystick id %d\n", pad);
-        return 0;
+    const wchar_t* base = path;
+    for (const wchar_t* at = path; *at != 0; ++at) {
+        if (*at == L'\\' || *at == L'/' || *at == L':') {
+            base = at + 1;
+        }
     }
+    const int length = WideCharToMultiByte(CP_UTF8, 0, base, -1, name, static_cast<int>(room), nullptr, nullptr);
+    return length > 1 && std::strpbrk(name, "\"\\") == nullptr;
+}
+
+int WatchPad(LiveOptions& options)
+{
+    const int pad = options.pad;
+    const bool answers = PadAnswers(static_cast<UINT>(pad));
+    if (!answers) {
+        std::printf("no pad answers at joystick id %d\n", pad);
+        if (options.recordPath == nullptr) {
+            return 0;
+        }
+    }
+    int frames = answers || options.frames >= 0 ? options.frames : kNoPadFrames;
+    const wchar_t* recordPath = options.recordPath;
     std::FILE* record = nullptr;
     if (recordPath != nullptr && (record = _wfopen(recordPath, L"wb")) == nullptr) {
         std::printf("zandrel-pads: cannot write %ls\n", recordPath);
         return 1;
+    }
+    char settingsName[128];
+    unsigned char settingsBytes[kSettingsRoom];
+    if (options.settingsPath != nullptr) {
+        std::FILE* settings = _wfopen(options.settingsPath, L"rb");
+        if (!SettingsName(options.settingsPath, settingsName, sizeof settingsName)) {
+            std::printf("zandrel-pads: cannot name %ls in a recording\n", options.settingsPath);
+        } else {
+            options.setup.settingsPath = reinterpret_cast<const char16_t*>(options.settingsPath);
+            options.setup.settingsName = settingsName;
+            // A file that does not open is left out, so the replay's LoadSetting fails too.
+            options.setup.settingsBytes = settings != nullptr ? settingsBytes : nullptr;
+            options.setup.settingsSize =
+                settings != nullptr ? std::fread(settingsBytes, 1, sizeof settingsBytes, settings) : 0;
+        }
+        if (settings != nullptr) {
+            std::fclose(settings);
+        }
     }
     Library library;
     zandrel::pads::ScriptRecorder recorder;
@@ -328,12 +377,15 @@ int WatchPad(int pad, int frames, const wchar_t* recordPath)
             std::printf("zandrel-pads: the extension's object does not fit\n");
             status = 1;
         } else {
-            std::printf("joystick %d is player 0; button slots 0..15 send", pad);
-            for (const zandrel::pads::SlotKey& key : zandrel::pads::kSlotKeys) {
-                std::printf(" %s", key.name);
+            session.Setup(options.setup);
+            if (answers) {
+                std::printf("joystick %d is player 0; button slots 0..15 send", pad);
+                for (const zandrel::pads::SlotKey& key : zandrel::pads::kSlotKeys) {
+                    std::printf(" %s", key.name);
+                }
+                std::printf("\nbits 15..0 of the pad, then the keys sent (only printed); Ctrl+C ends\n");
+                std::fflush(stdout);
             }
-            std::printf("\nbits 15..0 of the pad, then the keys sent (only printed); Ctrl+C ends\n");
-            std::fflush(stdout);
             InterlockedExchange(&stopRequested, 0);
             SetConsoleCtrlHandler(&OnConsoleEvent, TRUE);
             timeBeginPeriod(1);
@@ -346,7 +398,9 @@ int WatchPad(int pad, int frames, const wchar_t* recordPath)
             for (; (frames < 0 || frameNumber < frames) && stopRequested == 0; ++frameNumber) {
                 session.Frame();
                 const zandrel::RunObject& object = session.object();
-                if (object.prevPadState != shownBits || object.padError != shownError || session.effectCount() != 0) {
+                const bool changed =
+                    object.prevPadState != shownBits || object.padError != shownError || session.effectCount() != 0;
+                if (answers && changed) {
                     shownBits = object.prevPadState;
                     shownError = object.padError;
                     std::printf("frame %d: ", frameNumber);
@@ -372,16 +426,36 @@ int WatchPad(int pad, int frames, const wchar_t* recordPath)
             }
             timeEndPeriod(1);
             SetConsoleCtrlHandler(&OnConsoleEvent, FALSE);
-            std::printf("%d frames\n", frameNumber);
+            if (answers) {
+                std::printf("%d frames\n", frameNumber);
+            }
         }
     }
     Unload(&library);
     if (record != nullptr) {
-        char header[512];
+        char setup[96] = "";
+        if (options.setup.standardLayout) {
+            std::snprintf(setup, sizeof setup, " Standard layout on.");
+        }
+        if (options.setup.deadZone >= 0) {
+            const std::size_t used = std::strlen(setup);
+            std::snprintf(setup + used, sizeof setup - used, " Dead zone %d%%.",
+                          static_cast<int>(options.setup.deadZone));
+        }
+        if (options.setup.settingsName != nullptr) {
+            const std::size_t used = std::strlen(setup);
+            std::snprintf(setup + used, sizeof setup - used,
+                          options.setup.settingsBytes != nullptr ? " Settings loaded from their file."
+                                                                 : " The settings file did not open.");
+        }
+        char header[768];
         std::snprintf(header, sizeof header,
                       "# Recorded by zandrel-pads %s live --record: joystick %d, frame by frame, and what\n"
-                      "# zandrel.mfx answered. Replay it with: zandrel-host check FILE\n",
-                      ZANDREL_VERSION, pad);
+                      "# zandrel.mfx answered.%s Replay it with: zandrel-host check FILE\n%s",
+                      ZANDREL_VERSION, pad, setup,
+                      answers ? ""
+                              : "# No pad answered at this joystick id: the object was bound to it all the same,\n"
+                                "# and what it did without a pad follows.\n");
         const bool written = status == 0 && recorder.Write(header, record);
         if (std::fclose(record) != 0 || !written) {
             // A part of a session would replay as something else: no file rather than that.
@@ -400,7 +474,8 @@ void PrintUsage(std::FILE* out)
     std::fputs(
         "usage: zandrel-pads               a window: the pad lighting up, its names and keys\n"
         "       zandrel-pads pads\n"
-        "       zandrel-pads live [--pad N] [--frames N] [--record FILE.zs]\n"
+        "       zandrel-pads live [--pad N] [--frames N] [--record FILE.zs] [--standard]\n"
+        "                         [--dead-zone N] [--load-setting FILE]\n"
         "       (zandrel.mfx is loaded from the program's folder; command lines joined\n"
         "       by -- run one after another)\n",
         out);
@@ -437,27 +512,45 @@ int RunCommandLine(wchar_t** arguments, int count)
     if (!live && std::wcscmp(arguments[0], L"pads") != 0) {
         return Usage("the mode is pads or live");
     }
-    int pad = 0;
-    int frames = -1;  // until Ctrl+C
-    const wchar_t* record = nullptr;
+    LiveOptions options;
     for (int i = 1; i < count; i += 2) {
-        const bool known =
-            live && (std::wcscmp(arguments[i], L"--pad") == 0 || std::wcscmp(arguments[i], L"--frames") == 0 ||
-                     std::wcscmp(arguments[i], L"--record") == 0);
+        const wchar_t* option = arguments[i];
+        if (live && std::wcscmp(option, L"--standard") == 0) {
+            options.setup.standardLayout = true;
+            --i;  // takes no value
+            continue;
+        }
+        const bool known = live && (std::wcscmp(option, L"--pad") == 0 || std::wcscmp(option, L"--frames") == 0 ||
+                                    std::wcscmp(option, L"--record") == 0 || std::wcscmp(option, L"--dead-zone") == 0 ||
+                                    std::wcscmp(option, L"--load-setting") == 0);
         if (!known) {
-            return Usage(live ? "live takes --pad N, --frames N and --record FILE" : "pads takes nothing");
+            return Usage(live ? "live takes --pad N, --frames N, --record FILE, --standard, --dead-zone N and "
+                                "--load-setting FILE"
+                              : "pads takes nothing");
         }
         if (i + 1 >= count) {
             return Usage("an option needs its value");
         }
-        if (arguments[i][2] == L'r') {
-            record = arguments[i + 1];
-        } else if (arguments[i][2] == L'p' ? !ParseCount(arguments[i + 1], zandrel::pads::kJoystickIds - 1, &pad)
-                                           : !ParseCount(arguments[i + 1], kMostFrames, &frames)) {
-            return Usage(arguments[i][2] == L'p' ? "--pad needs a joystick id 0..15" : "--frames needs a count");
+        const wchar_t* value = arguments[i + 1];
+        if (std::wcscmp(option, L"--record") == 0) {
+            options.recordPath = value;
+        } else if (std::wcscmp(option, L"--load-setting") == 0) {
+            options.settingsPath = value;
+        } else if (std::wcscmp(option, L"--pad") == 0) {
+            if (!ParseCount(value, zandrel::pads::kJoystickIds - 1, &options.pad)) {
+                return Usage("--pad needs a joystick id 0..15");
+            }
+        } else if (std::wcscmp(option, L"--dead-zone") == 0) {
+            int percent = 0;
+            if (!ParseCount(value, 99, &percent) || percent < 1) {
+                return Usage("--dead-zone needs a percent 1..99");
+            }
+            options.setup.deadZone = percent;
+        } else if (!ParseCount(value, kMostFrames, &options.frames)) {
+            return Usage("--frames needs a count");
         }
     }
-    return live ? WatchPad(pad, frames, record) : ListPads();
+    return live ? WatchPad(options) : ListPads();
 }
 
 }  // namespace

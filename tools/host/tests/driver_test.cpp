@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "tools/host/driver.h"
 
@@ -31,7 +30,7 @@ protected:
     }
 
     Extension extension;
-    std::ostringstream out;
+    Output out;
 };
 
 const char kRunInfo[] = "= conditions 8 actions 16 expressions 17 editdata 20 code QXRV";
@@ -87,7 +86,7 @@ TEST_F(Driver, EachFileStartsWithAFreshHostAndWorld)
 TEST_F(Driver, RunEchoesCommandsAndRemarks)
 {
     const std::string path = Write("run.zs", "# story\ncreate pad\n\nruninfo\n=> ignored by run\n");
-    std::ostringstream err;
+    Output err;
     EXPECT_EQ(RunScript(extension, path, out, err), 0);
     EXPECT_EQ(out.str(), std::string("# story\n> create pad\n\n> runinfo\n") + kRunInfo + "\n");
     EXPECT_EQ(err.str(), "");
@@ -96,7 +95,7 @@ TEST_F(Driver, RunEchoesCommandsAndRemarks)
 TEST_F(Driver, RunRefusesAScriptThatDoesNotParse)
 {
     const std::string path = Write("broken.zs", "create pad\ncreate pad\n");
-    std::ostringstream err;
+    Output err;
     EXPECT_EQ(RunScript(extension, path, out, err), 1);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(), path + ":2: object \"pad\" already exists\n");
@@ -106,7 +105,7 @@ TEST_F(Driver, CommandLineCheckExitsOneOnAFailingFile)
 {
     const std::string good = Write("cli_good.zs", "frame\n");
     const std::string wrong = Write("cli_wrong.zs", "create pad\nexpression pad getPadID\n=> = 0\n");
-    std::ostringstream err;
+    Output err;
     EXPECT_EQ(HostMain({"check", good, wrong}, out, err), 1);
     EXPECT_EQ(out.str(), wrong + ":3: expected \"= 0\" got \"= -1\"\n1 passed, 1 failed\n");
     EXPECT_EQ(err.str(), "");
@@ -119,7 +118,7 @@ TEST_F(Driver, CommandLinesJoinedByDashesRunInTurnAndTheWorstStatusCounts)
 {
     const std::string good = Write("chain_good.zs", "frame\n");
     const std::string wrong = Write("chain_wrong.zs", "create pad\nexpression pad getPadID\n=> = 0\n");
-    std::ostringstream err;
+    Output err;
     EXPECT_EQ(HostMain({"check", wrong, "--", "check", good}, out, err), 1);
     EXPECT_EQ(out.str(), wrong + ":3: expected \"= 0\" got \"= -1\"\n0 passed, 1 failed\n1 passed, 0 failed\n");
     out.str("");
@@ -136,8 +135,8 @@ class UsageErrors : public ::testing::TestWithParam<Usage> {};
 
 TEST_P(UsageErrors, ExitTwoWithAMessage)
 {
-    std::ostringstream out;
-    std::ostringstream err;
+    Output out;
+    Output err;
     EXPECT_EQ(HostMain(GetParam().arguments, out, err), 2);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str().rfind(std::string("zandrel-host: ") + GetParam().problem + "\nusage:", 0), 0u) << err.str();
