@@ -56,17 +56,6 @@ void World::Snapshot(std::uint8_t state[256]) const
     }
 }
 
-void World::Record(const Effect& effect)
-{
-    if (logSize_ < kLogCapacity) {
-        log_[logSize_] = effect;
-    }
-    ++logSize_;
-    if (listener_ != nullptr) {
-        listener_(listenerContext_, effect);
-    }
-}
-
 std::vector<Effect> World::TakeLog()
 {
     std::vector<Effect> taken(log_, log_ + LogSize());

@@ -109,7 +109,22 @@ public:
     // and Alt codes also set while either side is down.
     void Snapshot(std::uint8_t state[256]) const;
 
-    void Record(const Effect& effect);
+    // Inline and field by field: an effect built on the stack and copied whole is read
+    // back wider than it was written, a stall that would dominate a frame.
+    void Record(const Effect& effect)
+    {
+        if (logSize_ < kLogCapacity) {
+            Effect& entry = log_[logSize_];
+            entry.kind = effect.kind;
+            entry.a = effect.a;
+            entry.b = effect.b;
+            entry.c = effect.c;
+        }
+        ++logSize_;
+        if (listener_ != nullptr) {
+            listener_(listenerContext_, effect);
+        }
+    }
     // Effects since the last ClearLog, at most kLogCapacity (the rest are counted only).
     const Effect* Log() const { return log_; }
     std::size_t LogSize() const { return logSize_ < kLogCapacity ? logSize_ : kLogCapacity; }
