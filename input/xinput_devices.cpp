@@ -7,8 +7,6 @@ namespace zandrel {
 namespace {
 
 XInputDeviceList g_xinputDevices = {0, {0, 0, 0, 0}};
-// The joystick each XInput index was confirmed for, -1 = none.
-std::int32_t g_confirmedFor[kMaxXInputDevices] = {-1, -1, -1, -1};
 
 const char16_t* FindText(const char16_t* haystack, const char16_t* needle)
 {
@@ -136,23 +134,18 @@ std::int32_t RescanXInputDevices()
     return 0;
 }
 
-std::int32_t XInputConfirmedFor(std::uint32_t index)
-{
-    return index < kMaxXInputDevices ? g_confirmedFor[index] : -1;
-}
-
 void ConfirmXInput(std::uint32_t index, std::int32_t joystick)
 {
     if (index >= kMaxXInputDevices) {
         return;
     }
     ForgetXInputConfirmations(joystick);
-    g_confirmedFor[index] = joystick;
+    detail::xinputConfirmedFor[index] = joystick;
 }
 
 void ForgetXInputConfirmations(std::int32_t joystick)
 {
-    for (std::int32_t& confirmed : g_confirmedFor) {
+    for (std::int32_t& confirmed : detail::xinputConfirmedFor) {
         if (confirmed == joystick) {
             confirmed = -1;
         }
@@ -162,37 +155,20 @@ void ForgetXInputConfirmations(std::int32_t joystick)
 void ResetXInputDevices()
 {
     g_xinputDevices = XInputDeviceList{0, {0, 0, 0, 0}};
-    for (std::int32_t& confirmed : g_confirmedFor) {
+    for (std::int32_t& confirmed : detail::xinputConfirmedFor) {
         confirmed = -1;
     }
 }
 
-bool XInputReads::Read(std::uint32_t index, platform::XInputTriggers* state)
+void XInputReads::ReadIndex(std::uint32_t index)
 {
-    if (index >= kMaxXInputDevices) {
-        return false;
-    }
     const auto bit = static_cast<std::uint8_t>(1u << index);
-    if ((read_ & bit) == 0) {
-        read_ = static_cast<std::uint8_t>(read_ | bit);
-        if (platform::ReadXInputTriggers(index, &states_[index]) == 0) {
-            answered_ = static_cast<std::uint8_t>(answered_ | bit);
-        } else {
-            g_confirmedFor[index] = -1;
-        }
+    read_ = static_cast<std::uint8_t>(read_ | bit);
+    if (platform::ReadXInputTriggers(index, &states_[index]) == 0) {
+        answered_ = static_cast<std::uint8_t>(answered_ | bit);
+    } else {
+        detail::xinputConfirmedFor[index] = -1;
     }
-    if ((answered_ & bit) == 0) {
-        return false;
-    }
-    if (state != nullptr) {
-        *state = states_[index];
-    }
-    return true;
-}
-
-bool XInputReads::Answers(std::uint32_t index)
-{
-    return Read(index, nullptr);
 }
 
 std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInputReads& reads, std::uint8_t* answered)
@@ -205,7 +181,7 @@ std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInp
     *answered = 0;
     // What a press showed beats any guess, and reads no other index.
     for (std::uint32_t index = 0; index < kMaxXInputDevices; ++index) {
-        if (g_confirmedFor[index] == joystick && reads.Answers(index)) {
+        if (detail::xinputConfirmedFor[index] == joystick && reads.Answers(index)) {
             *answered = static_cast<std::uint8_t>(1u << index);
             return static_cast<std::int32_t>(index);
         }

@@ -41,7 +41,16 @@ std::int32_t RescanXInputDevices();
 
 // Which joystick each XInput index has been confirmed for: a press seen alike on both.
 // The joystick id, or -1 (also for an index outside 0..3).
-std::int32_t XInputConfirmedFor(std::uint32_t index);
+namespace detail {
+// The joystick each XInput index was confirmed for, -1 = none; asked every frame, so
+// the lookup is inline.
+inline std::int32_t xinputConfirmedFor[kMaxXInputDevices] = {-1, -1, -1, -1};
+}  // namespace detail
+
+inline std::int32_t XInputConfirmedFor(std::uint32_t index)
+{
+    return index < kMaxXInputDevices ? detail::xinputConfirmedFor[index] : -1;
+}
 
 // Confirms `index` for `joystick`, which then holds no other index.
 void ConfirmXInput(std::uint32_t index, std::int32_t joystick);
@@ -64,11 +73,30 @@ inline bool XInputFreeFor(std::uint32_t index, std::int32_t joystick)
 class XInputReads {
 public:
     // True when index `index` (0..3) answers.
-    bool Answers(std::uint32_t index);
-    // The answer of index `index`, read if it was not yet; false when it fails.
-    bool Read(std::uint32_t index, platform::XInputTriggers* state);
+    bool Answers(std::uint32_t index) { return Read(index, nullptr); }
+    // The answer of index `index`, read if it was not yet; false when it fails. Inline:
+    // a frame asks its own index twice, and only the first asks the system.
+    bool Read(std::uint32_t index, platform::XInputTriggers* state)
+    {
+        if (index >= kMaxXInputDevices) {
+            return false;
+        }
+        const auto bit = static_cast<std::uint8_t>(1u << index);
+        if ((read_ & bit) == 0) {
+            ReadIndex(index);
+        }
+        if ((answered_ & bit) == 0) {
+            return false;
+        }
+        if (state != nullptr) {
+            *state = states_[index];
+        }
+        return true;
+    }
 
 private:
+    void ReadIndex(std::uint32_t index);
+
     std::uint8_t read_ = 0;  // one bit per index
     std::uint8_t answered_ = 0;
     platform::XInputTriggers states_[kMaxXInputDevices] = {};
