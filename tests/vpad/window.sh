@@ -142,7 +142,7 @@ echo "ok the window's recording replays: $(basename "$recording")"
 # Every pad unplugged: the window says so and keeps looking; a pad plugged in shows.
 bash "$here/vpad.sh" send "unplug 0"
 bash "$here/vpad.sh" send "unplug 1"
-check nopad 10 >/dev/null
+check nopad 30 >/dev/null
 echo "ok with every pad unplugged the window says no pad answers"
 import -window root "$out/no-pad.png"
 bash "$here/vpad.sh" send "plug 0"
