@@ -40,11 +40,6 @@ void World::SetJoystickName(std::uint16_t vid, std::uint16_t pid, const std::u16
     joystickNames[path] = value;
 }
 
-void World::SetKey(std::uint8_t key, bool down)
-{
-    keys_[key] = down ? 0x80 : 0;
-}
-
 void World::Snapshot(std::uint8_t state[256]) const
 {
     std::memcpy(state, keys_, sizeof keys_);

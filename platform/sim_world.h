@@ -103,7 +103,7 @@ public:
     void Reset();
 
     // One state per key; physical and synthesized strokes both set it.
-    void SetKey(std::uint8_t key, bool down);
+    void SetKey(std::uint8_t key, bool down) { keys_[key] = down ? 0x80 : 0; }
     bool KeyDown(std::uint8_t key) const { return keys_[key] != 0; }
     // GetKeyboardState view: 0x80 for a key that is down, the generic Shift, Ctrl
     // and Alt codes also set while either side is down.
