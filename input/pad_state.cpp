@@ -5,41 +5,6 @@
 
 namespace zandrel {
 
-namespace {
-
-// Hat octant 0..7 (0 = straight up, clockwise): directions it adds.
-constexpr PadState kHatDirections[8] = {
-    kPadUp,   kPadUp | kPadRight,  kPadRight, kPadDown | kPadRight,
-    kPadDown, kPadDown | kPadLeft, kPadLeft,  kPadUp | kPadLeft,
-};
-
-}  // namespace
-
-PadState StickAndHatBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
-                         std::int32_t deadZone)
-{
-    const std::int32_t dx = CentredAxis(reading.xpos, centerX);
-    const std::int32_t dy = CentredAxis(reading.ypos, centerY);
-    PadState bits = 0;
-    if (dx <= -deadZone) {
-        bits |= kPadLeft;
-    }
-    if (dx >= deadZone) {
-        bits |= kPadRight;
-    }
-    if (dy <= -deadZone) {
-        bits |= kPadUp;
-    }
-    if (dy >= deadZone) {
-        bits |= kPadDown;
-    }
-    const std::uint32_t octant = reading.pov / kHatStep;
-    if (octant < 8) {
-        bits |= kHatDirections[octant];
-    }
-    return bits;
-}
-
 bool ReadBoundPadIds(std::int32_t padId, platform::JoyIds* ids)
 {
     return padId >= 0 && platform::ReadJoystickIds(static_cast<std::uint32_t>(padId), ids) == 0;
@@ -60,15 +25,10 @@ XInputLookup LookUpXInput(std::uint32_t joystickId)
     return lookup;
 }
 
-bool FetchJoystick(std::uint32_t id, PadFetch* fetch)
+void JoystickReadFailed(std::uint32_t id, PadFetch* fetch)
 {
-    *fetch = PadFetch{};
-    fetch->xinputIndex = -1;
-    if (platform::ReadJoystick(id, &fetch->reading) != 0) {
-        ForgetXInputConfirmations(static_cast<std::int32_t>(id));
-        return false;
-    }
-    return true;
+    fetch->reading = platform::JoyReading{};
+    ForgetXInputConfirmations(static_cast<std::int32_t>(id));
 }
 
 void PlaceOtherPad(std::uint32_t id, bool standardLayout, PadFetch* fetch)

@@ -93,10 +93,6 @@ static_assert(kDeadZone == 13106, "default dead zone");
 constexpr std::int32_t kHighestTriggerThreshold = 254;
 constexpr std::int32_t kTriggerThreshold = 30;
 
-// Bits 0..3 from the stick (around the object's calibrated centre) and the hat.
-PadState StickAndHatBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
-                         std::int32_t deadZone = kDeadZone);
-
 // Bits 0..3 from joystick buttons 13..16.
 constexpr PadState DirectionButtonBits(std::uint32_t buttons)
 {
@@ -109,20 +105,53 @@ constexpr PadState DirectionButtonBits(std::uint32_t buttons)
         ((buttons & kLeftButton) != 0 ? kPadLeft : 0) | ((buttons & kRightButton) != 0 ? kPadRight : 0));
 }
 
-// Bits 0..3 from the stick, the hat and joystick buttons 13..16.
-inline PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
-                              std::int32_t deadZone = kDeadZone)
-{
-    return static_cast<PadState>(StickAndHatBits(reading, centerX, centerY, deadZone) |
-                                 DirectionButtonBits(reading.buttons));
-}
-
 // A stick axis as the direction bits see it: raw - calibration offset - 32000,
 // in wrapping 32-bit arithmetic (a loaded offset may be anything).
 inline std::int32_t CentredAxis(std::uint32_t raw, std::int32_t offset)
 {
     return static_cast<std::int32_t>(raw - static_cast<std::uint32_t>(offset) -
                                      static_cast<std::uint32_t>(kAxisCentre));
+}
+
+// Hat octant 0..7 (0 = straight up, clockwise): directions it adds.
+constexpr PadState kHatDirections[8] = {
+    kPadUp,   kPadUp | kPadRight,  kPadRight, kPadDown | kPadRight,
+    kPadDown, kPadDown | kPadLeft, kPadLeft,  kPadUp | kPadLeft,
+};
+
+// Bits 0..3 from the stick (around the object's calibrated centre) and the hat.
+// Inline: every frame decodes one.
+inline PadState StickAndHatBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
+                                std::int32_t deadZone = kDeadZone)
+{
+    const std::int32_t dx = CentredAxis(reading.xpos, centerX);
+    const std::int32_t dy = CentredAxis(reading.ypos, centerY);
+    PadState bits = 0;
+    if (dx <= -deadZone) {
+        bits |= kPadLeft;
+    }
+    if (dx >= deadZone) {
+        bits |= kPadRight;
+    }
+    if (dy <= -deadZone) {
+        bits |= kPadUp;
+    }
+    if (dy >= deadZone) {
+        bits |= kPadDown;
+    }
+    const std::uint32_t octant = reading.pov / kHatStep;
+    if (octant < 8) {
+        bits |= kHatDirections[octant];
+    }
+    return bits;
+}
+
+// Bits 0..3 from the stick, the hat and joystick buttons 13..16.
+inline PadState DirectionBits(const platform::JoyReading& reading, std::int32_t centerX, std::int32_t centerY,
+                              std::int32_t deadZone = kDeadZone)
+{
+    return static_cast<PadState>(StickAndHatBits(reading, centerX, centerY, deadZone) |
+                                 DirectionButtonBits(reading.buttons));
 }
 
 // -1000..1000 for a centred stick value: 0 inside the dead zone, so non-zero exactly
@@ -272,9 +301,22 @@ struct XInputLookup {
 // answer is "ids not read".
 XInputLookup LookUpXInput(std::uint32_t joystickId);
 
+// A joystick read that failed: the joystick loses every XInput confirmation held for it.
+void JoystickReadFailed(std::uint32_t id, PadFetch* fetch);
+
 // Joystick read of `id` into `fetch` (nothing XInput yet, no row); false when it
-// fails, which also loses the joystick every XInput confirmation held for it.
-bool FetchJoystick(std::uint32_t id, PadFetch* fetch);
+// fails. Inline: every frame fetches once.
+inline bool FetchJoystick(std::uint32_t id, PadFetch* fetch)
+{
+    fetch->xinputIndex = -1;
+    fetch->xinputAnswered = false;
+    fetch->layout = nullptr;
+    if (platform::ReadJoystick(id, &fetch->reading) != 0) {
+        JoystickReadFailed(id, fetch);
+        return false;
+    }
+    return true;
+}
 
 // For an expression: the XInput index of a joystick that is not the object's own,
 // guessed afresh as a frame guesses (confirming nothing), its XInput read, and with the

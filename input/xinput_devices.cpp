@@ -160,17 +160,6 @@ void ResetXInputDevices()
     }
 }
 
-void XInputReads::ReadIndex(std::uint32_t index)
-{
-    const auto bit = static_cast<std::uint8_t>(1u << index);
-    read_ = static_cast<std::uint8_t>(read_ | bit);
-    if (platform::ReadXInputTriggers(index, &states_[index]) == 0) {
-        answered_ = static_cast<std::uint8_t>(answered_ | bit);
-    } else {
-        detail::xinputConfirmedFor[index] = -1;
-    }
-}
-
 std::int32_t GuessXInputIndex(std::int32_t joystick, std::int32_t position, XInputReads& reads, std::uint8_t* answered)
 {
     // Without `answered` no index needs reading once the answer is known.

@@ -95,7 +95,16 @@ public:
     }
 
 private:
-    void ReadIndex(std::uint32_t index);
+    void ReadIndex(std::uint32_t index)
+    {
+        const auto bit = static_cast<std::uint8_t>(1u << index);
+        read_ = static_cast<std::uint8_t>(read_ | bit);
+        if (platform::ReadXInputTriggers(index, &states_[index]) == 0) {
+            answered_ = static_cast<std::uint8_t>(answered_ | bit);
+        } else {
+            detail::xinputConfirmedFor[index] = -1;
+        }
+    }
 
     std::uint8_t read_ = 0;  // one bit per index
     std::uint8_t answered_ = 0;

@@ -76,7 +76,7 @@ std::uint32_t ReadJoystickIds(std::uint32_t id, JoyIds* out)
 
 void JoystickConfigChanged()
 {
-    sim::TheWorld().Record({sim::EffectKind::JoyConfigChanged, 0, 0, 0});
+    sim::TheWorld().Record(sim::EffectKind::JoyConfigChanged, 0);
 }
 
 std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out)
@@ -104,14 +104,14 @@ std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out)
 
 void SetXInputVibration(std::uint32_t userIndex, std::uint16_t left, std::uint16_t right)
 {
-    sim::TheWorld().Record({sim::EffectKind::Vibration, userIndex, left, right});
+    sim::TheWorld().Record(sim::EffectKind::Vibration, userIndex, left, right);
 }
 
 void SendKey(std::uint8_t key, std::uint32_t flags)
 {
     sim::World& world = sim::TheWorld();
-    world.Record({sim::EffectKind::KeyStroke, key, flags, 0});
     world.SetKey(key, (flags & 2u) == 0);
+    world.Record(sim::EffectKind::KeyStroke, key, flags);
 }
 
 bool GameInFront()
@@ -132,7 +132,7 @@ int ReadKeyboard(std::uint8_t state[256])
 void EnumerateDeviceIds(DeviceIdSink sink, void* context)
 {
     sim::World& world = sim::TheWorld();
-    world.Record({sim::EffectKind::RescanStarted, 0, 0, 0});
+    world.Record(sim::EffectKind::RescanStarted, 0);
     if (world.devicesFail) {
         return;
     }

@@ -111,18 +111,18 @@ public:
 
     // Inline and field by field: an effect built on the stack and copied whole is read
     // back wider than it was written, a stall that would dominate a frame.
-    void Record(const Effect& effect)
+    void Record(EffectKind kind, std::uint32_t a, std::uint32_t b = 0, std::uint32_t c = 0)
     {
         if (logSize_ < kLogCapacity) {
             Effect& entry = log_[logSize_];
-            entry.kind = effect.kind;
-            entry.a = effect.a;
-            entry.b = effect.b;
-            entry.c = effect.c;
+            entry.kind = kind;
+            entry.a = a;
+            entry.b = b;
+            entry.c = c;
         }
         ++logSize_;
         if (listener_ != nullptr) {
-            listener_(listenerContext_, effect);
+            Tell(kind, a, b, c);
         }
     }
     // Effects since the last ClearLog, at most kLogCapacity (the rest are counted only).
@@ -134,6 +134,9 @@ public:
     void SetListener(EffectListener listener, void* context);
 
 private:
+    // The listener's part of Record, out of line so a frame's strokes stay lean.
+    void Tell(EffectKind kind, std::uint32_t a, std::uint32_t b, std::uint32_t c);
+
     std::uint8_t keys_[256] = {};  // GetKeyboardState form: 0x80 = down
     Effect log_[kLogCapacity] = {};
     std::size_t logSize_ = 0;

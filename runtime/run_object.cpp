@@ -72,16 +72,6 @@ PadType BoundPadType(RunObject& object)
     return PadTypeOf(object.padId >= 0 && object.padError == 0, DecodesAsXInput(object), BoundPadLayout(object));
 }
 
-void FetchAsBound(RunObject& object, XInputReads& reads, PadFetch* fetch)
-{
-    if (object.xinputIndex >= 0) {
-        fetch->xinputIndex = object.xinputIndex;
-        fetch->xinputAnswered = reads.Read(static_cast<std::uint32_t>(object.xinputIndex), &fetch->xinput);
-        return;
-    }
-    fetch->layout = object.standardLayout != 0 ? BoundPadLayout(object) : nullptr;
-}
-
 }  // namespace zandrel
 
 std::int32_t ZANDREL_CALL GetRunObjectDataSize(void*, void*)

@@ -154,8 +154,16 @@ inline PadTuning TuningOf(const RunObject& object)
 }
 
 // Completes a fetch of the bound pad as the object has placed it: the XInput read of
-// its index through `reads`, or its layout row.
-void FetchAsBound(RunObject& object, XInputReads& reads, PadFetch* fetch);
+// its index through `reads`, or its layout row. Inline: every frame completes one.
+inline void FetchAsBound(RunObject& object, XInputReads& reads, PadFetch* fetch)
+{
+    if (object.xinputIndex >= 0) {
+        fetch->xinputIndex = object.xinputIndex;
+        fetch->xinputAnswered = reads.Read(static_cast<std::uint32_t>(object.xinputIndex), &fetch->xinput);
+        return;
+    }
+    fetch->layout = object.standardLayout != 0 ? BoundPadLayout(object) : nullptr;
+}
 
 // Key code of real pad bit `bit` through virtualMap and keyMap; false when the bit
 // is switched off or its entry lies outside 0..15 (a loaded file may hold any byte).

@@ -326,7 +326,7 @@ HRESULT WINAPI HostCoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD conte
     if (!IsEqualGUID(clsid, CLSID_WbemLocator)) {
         return CoCreateInstance(clsid, outer, context, iid, out);
     }
-    sim::TheWorld().Record({sim::EffectKind::RescanStarted, 0, 0, 0});
+    sim::TheWorld().Record(sim::EffectKind::RescanStarted, 0);
     if (out == nullptr) {
         return E_POINTER;
     }
