@@ -247,15 +247,26 @@ constexpr std::uint16_t kXInputWordOfButton[kXInputFaceButtonCount] = {
 };
 constexpr std::uint32_t kXInputFaceButtons = (1u << kXInputFaceButtonCount) - 1;
 
-// The button word an XInput pad shows for these joystick buttons (1..10 only).
+// The button word an XInput pad shows for these joystick buttons (1..10 only): the
+// table's moves done at once, since a frame with a press asks for it.
 constexpr std::uint16_t XInputWordOfButtons(std::uint32_t buttons)
 {
-    std::uint16_t word = 0;
-    for (std::uint32_t rest = buttons & kXInputFaceButtons; rest != 0; rest &= rest - 1) {
-        word = static_cast<std::uint16_t>(word | kXInputWordOfButton[__builtin_ctz(rest)]);
-    }
-    return word;
+    return static_cast<std::uint16_t>(((buttons & 0x00Fu) << 12) | ((buttons & 0x030u) << 4) |
+                                      ((buttons & 0x040u) >> 1) | ((buttons & 0x080u) >> 3) |
+                                      ((buttons & 0x300u) >> 2));
 }
+
+// Each face button alone lands where the table says.
+constexpr bool WordMatchesTable()
+{
+    for (int b = 0; b < kXInputFaceButtonCount; ++b) {
+        if (XInputWordOfButtons(1u << b) != kXInputWordOfButton[b]) {
+            return false;
+        }
+    }
+    return XInputWordOfButtons(~kXInputFaceButtons) == 0;
+}
+static_assert(WordMatchesTable(), "XInput button word of the face buttons");
 constexpr std::uint16_t kXInputFaceWord = XInputWordOfButtons(kXInputFaceButtons);
 
 struct PadLayout;

@@ -82,20 +82,21 @@ void JoystickConfigChanged()
 std::uint32_t ReadXInputTriggers(std::uint32_t userIndex, XInputTriggers* out)
 {
     const sim::World& world = sim::TheWorld();
-    const sim::XInputPad* pad =
-        userIndex < static_cast<std::uint32_t>(sim::World::kXInputPads) ? &world.xinput[userIndex] : nullptr;
-    const sim::Joystick* face = pad != nullptr && pad->faceOf >= 0 ? &world.joysticks[pad->faceOf] : nullptr;
-    const bool answers = face != nullptr ? face->present : pad != nullptr && pad->answers;
-    if (answers) {
-        // One store of the whole answer, which the caller reads back whole: two narrow
-        // stores under one wide load stall the frame that reads it.
-        const std::uint16_t word = face != nullptr ? sim::XInputButtonWord(face->buttons) : std::uint16_t{0};
-        const std::uint32_t packed =
-            pad->leftTrigger | (std::uint32_t{pad->rightTrigger} << 8) | (std::uint32_t{word} << 16);
-        static_assert(sizeof packed == sizeof *out && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "one word");
-        std::memcpy(out, &packed, sizeof packed);
+    std::uint32_t result = sim::kXInputNotConnected;
+    if (userIndex < static_cast<std::uint32_t>(sim::World::kXInputPads)) {
+        const sim::XInputPad& pad = world.xinput[userIndex];
+        const sim::Joystick* face = pad.faceOf >= 0 ? &world.joysticks[pad.faceOf] : nullptr;
+        if (face != nullptr ? face->present : pad.answers) {
+            // One store of the whole answer, which the caller reads back whole: two narrow
+            // stores under one wide load stall the frame that reads it.
+            const std::uint16_t word = face != nullptr ? sim::XInputButtonWord(face->buttons) : std::uint16_t{0};
+            const std::uint32_t packed =
+                pad.leftTrigger | (std::uint32_t{pad.rightTrigger} << 8) | (std::uint32_t{word} << 16);
+            static_assert(sizeof packed == sizeof *out && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "one word");
+            std::memcpy(out, &packed, sizeof packed);
+            result = 0;
+        }
     }
-    const std::uint32_t result = answers ? 0 : sim::kXInputNotConnected;
     if (world.readObserver != nullptr) {
         world.readObserver->xinput(world.readObserver->context, userIndex, result, *out);
     }

@@ -75,19 +75,6 @@ void World::SetListener(EffectListener listener, void* context)
     listenerContext_ = context;
 }
 
-std::uint16_t XInputButtonWord(std::uint32_t joystickButtons)
-{
-    static constexpr std::uint16_t kBits[10] = {0x1000, 0x2000, 0x4000, 0x8000, 0x0100,
-                                                0x0200, 0x0020, 0x0010, 0x0040, 0x0080};
-    std::uint16_t word = 0;
-    for (int b = 0; b < 10; ++b) {
-        if ((joystickButtons >> b) & 1u) {
-            word = static_cast<std::uint16_t>(word | kBits[b]);
-        }
-    }
-    return word;
-}
-
 World theWorld;
 
 }  // namespace zandrel::sim

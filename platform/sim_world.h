@@ -38,7 +38,16 @@ struct XInputPad {
 };
 
 // XInput button word bits of joystick buttons 1..10 (A, B, X, Y, LB, RB, Back, Start, LS, RS).
-std::uint16_t XInputButtonWord(std::uint32_t joystickButtons);
+inline std::uint16_t XInputButtonWord(std::uint32_t joystickButtons)
+{
+    static constexpr std::uint16_t kBits[10] = {0x1000, 0x2000, 0x4000, 0x8000, 0x0100,
+                                                0x0200, 0x0020, 0x0010, 0x0040, 0x0080};
+    std::uint16_t word = 0;
+    for (std::uint32_t rest = joystickButtons & 0x3FFu; rest != 0; rest &= rest - 1) {
+        word = static_cast<std::uint16_t>(word | kBits[__builtin_ctz(rest)]);
+    }
+    return word;
+}
 
 enum class EffectKind : std::uint8_t { KeyStroke, Vibration, JoyConfigChanged, RescanStarted };
 

@@ -106,7 +106,9 @@ void CheckXInputIndex(RunObject& object, std::uint32_t buttons, XInputReads& rea
     const std::int32_t lone = agreements == 1 ? agreeing : -1;
     if (lone >= 0 && (lone == object.xinputIndex || lone == object.loneXInput)) {
         object.xinputIndex = lone;
-        ConfirmXInput(static_cast<std::uint32_t>(lone), joystick);
+        if (XInputConfirmedFor(static_cast<std::uint32_t>(lone)) != joystick) {
+            ConfirmXInput(static_cast<std::uint32_t>(lone), joystick);
+        }
     }
     object.loneXInput = static_cast<std::int8_t>(lone);
 }
