@@ -860,19 +860,73 @@ void ReportLatency()
                sorted.size(), oneRead, mostReads, sorted[sorted.size() / 2].ms, sorted.front().ms, sorted.back().ms));
 }
 
+// The joystick id that shows pad `pad`'s first button held, or -1 when none does alone
+// within the plug limit (Wine's service of a new process looks for pads at its first query).
+int JoystickOfPad(int pad)
+{
+    if (channel.Send(Format("button %d 0 1", pad)) != "ok") {
+        return -1;
+    }
+    int found = -1;
+    const double start = NowMs();
+    while (found < 0 && NowMs() - start < kPlugLimitMs) {
+        int showing = 0;
+        for (std::uint32_t id = 0; id < kJoystickIds; ++id) {
+            JoyReading reading{};
+            if (zandrel::platform::ReadJoystick(id, &reading) == 0 && (reading.buttons & 1u) != 0) {
+                found = static_cast<int>(id);
+                ++showing;
+            }
+        }
+        found = showing == 1 ? found : -1;
+        Sleep(10);
+    }
+    channel.Send(Format("reset %d", pad));
+    Sleep(100);
+    return found;
+}
+
+// `order COUNT`: whether Wine numbered the stage's first COUNT pads in the list's order.
+int CheckOrder(int count)
+{
+    // A pad's state shows only with its next report after the service opened it: first
+    // every pad found, then the presses.
+    const double start = NowMs();
+    int answering = 0;
+    while (answering < count && NowMs() - start < kPlugLimitMs) {
+        answering = 0;
+        for (std::uint32_t id = 0; id < kJoystickIds; ++id) {
+            JoyReading reading{};
+            answering += zandrel::platform::ReadJoystick(id, &reading) == 0 ? 1 : 0;
+        }
+        Sleep(10);
+    }
+    bool inOrder = true;
+    for (int pad = 0; pad < count; ++pad) {
+        const int joystick = JoystickOfPad(pad);
+        std::printf("pad %d: joystick %d\n", pad, joystick);
+        inOrder = inOrder && joystick == pad;
+    }
+    return inOrder ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     setvbuf(stdout, nullptr, _IONBF, 0);
-    const int port = argc == 2 ? std::atoi(argv[1]) : 0;
-    if (port <= 0 || port > 65535) {
-        std::fprintf(stderr, "usage: vpad_conformance.exe PORT\n");
+    const int port = argc >= 2 ? std::atoi(argv[1]) : 0;
+    const bool order = argc == 4 && std::strcmp(argv[2], "order") == 0;
+    if (port <= 0 || port > 65535 || (argc != 2 && !order)) {
+        std::fprintf(stderr, "usage: vpad_conformance.exe PORT [order COUNT]\n");
         return 2;
     }
     if (!channel.Open(static_cast<unsigned short>(port))) {
         std::printf("FAIL  command channel: cannot connect to 127.0.0.1:%d\n", port);
         return 1;
+    }
+    if (order) {
+        return CheckOrder(std::atoi(argv[3]));
     }
     timeBeginPeriod(1);
     // Axes by the pads' own order: SDL's game-controller order on the XInput-class pad,

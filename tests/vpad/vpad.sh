@@ -10,9 +10,9 @@
 #                                 inventory, checking SCRIPT, with pad 0's A held and its
 #                                 left trigger pulled, then listing the pads; left out
 #                                 (said so) where 32-bit programs run through qemu
-#   vpad.sh scripts SHIM_DIR EXE MFX SCRIPT...
+#   vpad.sh scripts SHIM_DIR CONFORMANCE EXE MFX SCRIPT...
 #                                 a fresh server with two XInput-class pads and a DualShock 4
-#                                 (joysticks 0, 1, 2), then one run of the 32-bit host with the
+#                                 (joysticks 0, 1, 2, which CONFORMANCE checks), then one run of the 32-bit host with the
 #                                 real pads, XInput and inventory and the pads' channel, checking
 #                                 the scripts (which move the pads themselves); left out under
 #                                 qemu as the host run is
@@ -109,14 +109,22 @@ through_qemu() {
 }
 
 scripts() {
-    local shim=$1 exe=$2 mfx=$3
-    shift 3
+    local shim=$1 conformance=$2 exe=$3 mfx=$4
+    shift 4
     if through_qemu; then
         echo "32-bit programs run through qemu on this machine: the pad stage's scripts are left out"
         return 0
     fi
     [ -f "$exe" ] && [ -f "$mfx" ] || fail "$exe or $mfx is missing: the Windows stage builds them"
-    start "$shim" xinput,xinput,ds4 keep >/dev/null
+    # The two identical pads do not always come out of Wine's device host in the order
+    # they were plugged: a server whose joysticks are not numbered as the list is made anew.
+    local tries=0
+    until start "$shim" xinput,xinput,ds4 keep >/dev/null &&
+        WINEDEBUG=-all "$wine64" "$conformance" "$(port)" order 3 >"$VPAD_RUN/order.log"; do
+        tries=$((tries + 1))
+        [ $tries -lt 5 ] || fail "Wine numbered the pads out of the list's order in 5 servers: $(tr '\n' ' ' <"$VPAD_RUN/order.log")"
+    done
+    echo "the pads are joysticks 0, 1, 2 in the list's order (servers started: $((tries + 1)))"
     echo "32-bit zandrel-host.exe with the real pads and the pads' channel:" "${@##*/}"
     # Frame times go to the error stream, kept in the log with the checks' lines.
     (cd "$VPAD_RUN" && WINEDEBUG=-all "$wine32" "$exe" --mfx "$mfx" --real-pads --real-inventory \
@@ -171,7 +179,7 @@ stop)
     ;;
 *)
     echo "usage: vpad.sh start SHIM_DIR PADS | send COMMAND | conformance EXE | host EXE MFX SCRIPT |" \
-        "scripts SHIM_DIR EXE MFX SCRIPT... | stop" >&2
+        "scripts SHIM_DIR CONFORMANCE EXE MFX SCRIPT... | stop" >&2
     exit 2
     ;;
 esac

@@ -140,8 +140,11 @@ grep -qx '=> key down 0x5A' "$recording" && grep -qx '=> key up 0x5A' "$recordin
     tee "$out/replay.log" | grep -qx '1 passed, 0 failed' || fail "the recording does not replay: $(cat "$out/replay.log")"
 echo "ok the window's recording replays: $(basename "$recording")"
 # Every pad unplugged: the window says so and keeps looking; a pad plugged in shows.
-bash "$here/vpad.sh" send "unplug 0"
+# The bound pad first, then the other: two pulled at once can leave Wine's service
+# reading one of them on (docs/dev/testing.md).
 bash "$here/vpad.sh" send "unplug 1"
+sleep 1
+bash "$here/vpad.sh" send "unplug 0"
 check nopad 30 >/dev/null
 echo "ok with every pad unplugged the window says no pad answers"
 import -window root "$out/no-pad.png"
