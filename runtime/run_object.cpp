@@ -31,17 +31,12 @@ bool RaiseWatchingBinding(RunObject& object, std::int32_t code)
     return object.bindings != before;
 }
 
-namespace {
-
-// The row of the object's ids in the table as it is now; none while the ids are unread.
 void FindBoundPadLayout(RunObject& object, const PadLayoutTable& table)
 {
     object.padLayout =
         static_cast<std::int16_t>(PadIdsKnown(object) ? FindPadLayout(table, object.vid, object.pid) : -1);
     object.padLayoutGeneration = table.generation;
 }
-
-}  // namespace
 
 void NoteBoundPadIds(RunObject& object, platform::JoyIds ids)
 {
@@ -55,16 +50,6 @@ void ForgetBoundPadIds(RunObject& object)
 {
     object.padIdsRead = 0;
     FindBoundPadLayout(object, ThePadLayoutTable());
-}
-
-const PadLayout* BoundPadLayout(RunObject& object)
-{
-    const PadLayoutTable& table = ThePadLayoutTable();
-    if (object.padLayoutGeneration != table.generation) {
-        FindBoundPadLayout(object, table);
-    }
-    const std::int32_t row = object.padLayout;
-    return row >= 0 && row < table.count ? &table.rows[row] : nullptr;
 }
 
 PadType BoundPadType(RunObject& object)

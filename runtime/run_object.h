@@ -142,8 +142,20 @@ void NoteBoundPadIds(RunObject& object, platform::JoyIds ids);
 // A new binding whose ids could not be read: no row until they are.
 void ForgetBoundPadIds(RunObject& object);
 
-// The bound pad's layout row, or null. Searched again only after the table changed.
-const PadLayout* BoundPadLayout(RunObject& object);
+// The row of the object's ids in the table as it is now; none while the ids are unread.
+void FindBoundPadLayout(RunObject& object, const PadLayoutTable& table);
+
+// The bound pad's layout row, or null. Searched again only after the table changed;
+// inline, since a frame with the standard layout asks for it.
+inline const PadLayout* BoundPadLayout(RunObject& object)
+{
+    const PadLayoutTable& table = ThePadLayoutTable();
+    if (object.padLayoutGeneration != table.generation) {
+        FindBoundPadLayout(object, table);
+    }
+    const std::int32_t row = object.padLayout;
+    return row >= 0 && row < table.count ? &table.rows[row] : nullptr;
+}
 
 PadType BoundPadType(RunObject& object);
 
