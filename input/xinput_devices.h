@@ -39,14 +39,14 @@ void AddXInputDevice(XInputDeviceList& list, const char16_t* deviceId);
 // Empties the list and refills it from the device inventory. Returns 0.
 std::int32_t RescanXInputDevices();
 
-// Which joystick each XInput index has been confirmed for: a press seen alike on both.
-// The joystick id, or -1 (also for an index outside 0..3).
 namespace detail {
 // The joystick each XInput index was confirmed for, -1 = none; asked every frame, so
 // the lookup is inline.
 inline std::int32_t xinputConfirmedFor[kMaxXInputDevices] = {-1, -1, -1, -1};
 }  // namespace detail
 
+// Which joystick each XInput index has been confirmed for: a press seen alike on both.
+// The joystick id, or -1 (also for an index outside 0..3).
 inline std::int32_t XInputConfirmedFor(std::uint32_t index)
 {
     return index < kMaxXInputDevices ? detail::xinputConfirmedFor[index] : -1;
