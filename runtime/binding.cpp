@@ -59,6 +59,11 @@ bool PadIdsKnown(const RunObject& object)
     return object.padIdsRead != 0 && (object.vid != 0 || object.pid != 0);
 }
 
+bool IsOwnPad(const RunObject& object, const platform::JoyIds& ids)
+{
+    return PadIdsKnown(object) && ids.vendor == object.vid && ids.product == object.pid;
+}
+
 bool DecodesAsXInput(const RunObject& object)
 {
     if (object.xinputIndex != kXInputUnresolved) {
@@ -96,8 +101,7 @@ void BindPad(RunObject& object, const BindingBefore& before, BindingBy by)
     MoveCount(before.padId, object.padId);
     platform::JoyIds ids{};
     const bool idsRead = ReadBoundPadIds(object.padId, &ids);
-    if (object.padId == before.padId && idsRead && PadIdsKnown(object) && ids.vendor == object.vid &&
-        ids.product == object.pid) {
+    if (object.padId == before.padId && idsRead && IsOwnPad(object, ids)) {
         // A game that binds every frame pays no device-inventory query for it.
         object.xinputIndex = before.xinputIndex;
         return;

@@ -29,7 +29,7 @@ void SearchPad(RunObject& object)
         platform::JoyIds ids{};
         platform::JoyReading reading{};
         if (id == object.padId || platform::ReadJoystickIds(static_cast<std::uint32_t>(id), &ids) != 0 ||
-            ids.vendor != object.vid || ids.product != object.pid || ObjectsBoundTo(id) != 0 ||
+            !IsOwnPad(object, ids) || ObjectsBoundTo(id) != 0 ||
             platform::ReadJoystick(static_cast<std::uint32_t>(id), &reading) != 0) {
             continue;
         }
@@ -39,6 +39,8 @@ void SearchPad(RunObject& object)
 }
 
 // A pad in error is probed by reading it until it answers; no keys are sent meanwhile.
+// A pulled pad's id soon reads again as another pad: with its ids known, only they
+// make it the object's again.
 void ProbePad(RunObject& object)
 {
     if (object.padId < 0) {
@@ -48,8 +50,11 @@ void ProbePad(RunObject& object)
     PadFetch fetch;
     if (FetchJoystick(padId, &fetch)) {
         platform::JoyIds ids{};
-        RecoverPad(object, platform::ReadJoystickIds(padId, &ids) == 0 ? &ids : nullptr);
-        return;
+        const bool idsRead = platform::ReadJoystickIds(padId, &ids) == 0;
+        if (!PadIdsKnown(object) || (idsRead && IsOwnPad(object, ids))) {
+            RecoverPad(object, idsRead ? &ids : nullptr);
+            return;
+        }
     }
     if (object.searchWait > 1) {
         --object.searchWait;

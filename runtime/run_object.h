@@ -243,6 +243,9 @@ constexpr std::int32_t kPadReconnectedCode = 6;
 // True when the bound pad's vendor and product ids were read from it and are not both 0.
 bool PadIdsKnown(const RunObject& object);
 
+// True when the ids are known and `ids` are they: the pad at an id is the object's.
+bool IsOwnPad(const RunObject& object, const platform::JoyIds& ids);
+
 // True when the bound pad decodes as an XInput pad, or will at its first frame.
 bool DecodesAsXInput(const RunObject& object);
 

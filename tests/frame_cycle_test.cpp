@@ -149,10 +149,9 @@ TEST_F(FrameCycle, RecoveryWithKnownIdsKeepsTheIndexAndDoesNotRescan)
     pad.present = false;
     EXPECT_EQ(Frames(), Effects{ConfigChanged()});
     pad.present = true;
-    pad.vid = 0x1234;
     EXPECT_EQ(Frames(), Effects{});
     EXPECT_EQ(object->padError, 0);
-    EXPECT_EQ(object->vid, 0x1234);
+    EXPECT_EQ(object->vid, 0x045E);
     EXPECT_EQ(object->xinputIndex, kNotXInput);
 }
 

@@ -28,6 +28,20 @@ joystick 0 buttons=0
 frame
 => key up 0x41
 
+# Its id read again as another pad, as the joystick service may refill a freed id at
+# once: not a recovery while the ids are another pad's, one when its own are back.
+unplug 0
+frame
+=> joyConfigChanged
+=> fired pad PadDisconnected
+joystick 0 vid=0x054c pid=0x05c4
+frame 100
+expression pad IsError
+=> = 1
+joystick 0 vid=0x045e pid=0x028e
+frame
+=> fired pad PadReconnected
+
 # Back at another id, with another XInput index: the other ids are searched in the
 # failing frame and then once every 60 frames, so it is found at the 60th.
 unplug 0
