@@ -662,24 +662,28 @@ void CheckUnplugAndReplug(const Pad& pad)
         return;
     }
     // First as the frame cycle gets a pad back, a frame each 1/60 s: while in error it
-    // reads the pad's joystick id, and in the frame that failed and every 60 frames it
-    // also asks the other ids' capabilities (asking an id with no pad is what makes
-    // Wine look for new pads) and follows the pad to the lowest that answers with its
-    // ids and reads. Reported: where the pad is read again, and whether the pad read at
-    // its old id is it.
+    // reads the pad's joystick id and takes it back when the ids there are the pad's,
+    // and in the frame that failed and every 60 frames it also asks the other ids'
+    // capabilities (asking an id with no pad is what makes Wine look for new pads) and
+    // follows the pad to the lowest that answers with its ids and reads. Reported:
+    // where the pad is read again, and whether its old id read as another pad meanwhile.
     double start = NowMs();
     int frames = 0;
     std::uint32_t at = pad.joystick;
     std::string how = "still fails";
+    bool impostor = false;
     for (bool back = false; !back && NowMs() - start < kFrameCycleReplugMs; ++frames) {
         JoyReading reading{};
-        if (zandrel::platform::ReadJoystick(at, &reading) == 0) {
-            JoyIds ids{};
-            const bool same = zandrel::platform::ReadJoystickIds(at, &ids) == 0 && ids.vendor == pad.vendor &&
-                              ids.product == pad.product;
-            how = Format("reads again at its own joystick %u (ids there %s)", at, same ? "its own" : "another pad's");
-            back = true;
-        } else if (frames % 60 == 0) {
+        JoyIds own{};
+        if (zandrel::platform::ReadJoystick(at, &reading) == 0 && zandrel::platform::ReadJoystickIds(at, &own) == 0) {
+            back = own.vendor == pad.vendor && own.product == pad.product;
+            impostor = impostor || !back;
+            if (back) {
+                how = Format("reads again at its own joystick %u%s", at,
+                             impostor ? ", after it read as another pad for a while" : "");
+            }
+        }
+        if (!back && frames % 60 == 0) {
             for (std::uint32_t id = 0; id < kJoystickIds && !back; ++id) {
                 JoyIds ids{};
                 if (id != at && zandrel::platform::ReadJoystickIds(id, &ids) == 0 && ids.vendor == pad.vendor &&
@@ -693,7 +697,7 @@ void CheckUnplugAndReplug(const Pad& pad)
     }
     Report(Format("replug, as the frame cycle reads: joystick %u %s after %d frames (%.0f ms)%s", pad.joystick,
                   how.c_str(), frames, NowMs() - start,
-                  how.rfind("is followed", 0) == 0 ? ": the pad in its own place again" : ""));
+                  how != "still fails" ? ": the pad in its own place again" : ""));
     // Then as a program that looks for it: the service told, every id's capabilities asked.
     zandrel::platform::JoystickConfigChanged();
     start = NowMs();

@@ -73,6 +73,11 @@ struct Pad {
     // (a pad Wine has just found shows a held button only with its next report).
     int nudge;
     int nudged;
+    // Buttons the channel holds down. Wine's bus driver takes a new pad's state only from
+    // changes it sees after it has the pad, so buttons held at a plug are let go and
+    // pressed again a few ticks later, as a real pad's first reports would show them.
+    Uint32 held;
+    int settle;
 };
 
 static struct Pad pads[kMaxPads];
@@ -108,6 +113,7 @@ static int Reset(struct Pad* pad)
     for (int button = 0; button < kind->buttons; ++button) {
         failed |= SDL_JoystickSetVirtualButton(pad->joystick, button, 0);
     }
+    pad->held = 0;
     for (int hat = 0; hat < kind->hats; ++hat) {
         failed |= SDL_JoystickSetVirtualHat(pad->joystick, hat, SDL_HAT_CENTERED);
     }
@@ -149,7 +155,21 @@ static const char* Plug(struct Pad* pad)
     pad->instance = SDL_JoystickInstanceID(pad->joystick);
     Log("plugged %s %04x:%04x as SDL joystick %d, game controller %d", pad->kind->name, pad->kind->vendor,
         pad->kind->product, (int)pad->instance, (int)SDL_IsGameController(index));
+    pad->settle = 15;
     return Reset(pad) == 0 ? "ok" : "error SDL cannot set the pad at rest";
+}
+
+// A tick of the 20 ms thread for a pad plugged a moment ago: see `held`.
+static void Settle(struct Pad* pad)
+{
+    if (pad->settle == 0 || --pad->settle > 1) {
+        return;
+    }
+    for (int button = 0; button < pad->kind->buttons && button < 32; ++button) {
+        if ((pad->held >> button) & 1) {
+            SDL_JoystickSetVirtualButton(pad->joystick, button, pad->settle == 0);
+        }
+    }
 }
 
 static const char* Unplug(struct Pad* pad)
@@ -237,6 +257,10 @@ static const char* Apply(const char* line)
         return "error expected VERB PAD ITEM VALUE";
     }
     if (strcmp(verb, "button") == 0) {
+        if (item >= 0 && item < 32) {
+            const Uint32 mask = 1u << item;
+            pad->held = atoi(word) != 0 ? pad->held | mask : pad->held & ~mask;
+        }
         return SDL_JoystickSetVirtualButton(pad->joystick, item, (Uint8)atoi(word)) == 0 ? "ok"
                                                                                          : "error no such button";
     }
@@ -301,6 +325,9 @@ static void* NudgeThread(void* argument)
         pthread_mutex_lock(&padLock);
         for (int i = 0; i < padCount; ++i) {
             struct Pad* pad = &pads[i];
+            if (pad->joystick != NULL) {
+                Settle(pad);
+            }
             if (pad->nudge && pad->joystick != NULL) {
                 pad->nudged = !pad->nudged;
                 SDL_JoystickSetVirtualAxis(pad->joystick, pad->kind->quietAxis, pad->nudged ? 2000 : 0);
