@@ -38,9 +38,19 @@ void SearchPad(RunObject& object)
     }
 }
 
+// False when the pad's XInput index answered at its last guess and fails now; an index
+// that never answered (no XInput service for it) asks nothing of a recovery.
+bool XInputFaceAnswers(const RunObject& object)
+{
+    const auto index = static_cast<std::uint32_t>(object.xinputIndex);
+    platform::XInputTriggers state{};
+    return object.xinputIndex < 0 || ((object.guessAnswered >> index) & 1u) == 0 ||
+           platform::ReadXInputTriggers(index, &state) == 0;
+}
+
 // A pad in error is probed by reading it until it answers; no keys are sent meanwhile.
-// A pulled pad's id soon reads again as another pad: with its ids known, only they
-// make it the object's again.
+// A pulled pad's id soon reads again as another pad, even one of its kind: with its ids
+// known only they, and for an XInput pad its XInput index answering, make it its own.
 void ProbePad(RunObject& object)
 {
     if (object.padId < 0) {
@@ -51,7 +61,7 @@ void ProbePad(RunObject& object)
     if (FetchJoystick(padId, &fetch)) {
         platform::JoyIds ids{};
         const bool idsRead = platform::ReadJoystickIds(padId, &ids) == 0;
-        if (!PadIdsKnown(object) || (idsRead && IsOwnPad(object, ids))) {
+        if ((!PadIdsKnown(object) || (idsRead && IsOwnPad(object, ids))) && XInputFaceAnswers(object)) {
             RecoverPad(object, idsRead ? &ids : nullptr);
             return;
         }

@@ -42,6 +42,20 @@ joystick 0 vid=0x045e pid=0x028e
 frame
 => fired pad PadReconnected
 
+# Or as a pad of its kind while its XInput index still fails: not a recovery either.
+unplug 0
+frame
+=> joyConfigChanged
+=> fired pad PadDisconnected
+xinput 0 fail
+joystick 0
+frame 100
+expression pad IsError
+=> = 1
+xinput 0 of 0
+frame
+=> fired pad PadReconnected
+
 # Back at another id, with another XInput index: the other ids are searched in the
 # failing frame and then once every 60 frames, so it is found at the 60th.
 unplug 0
