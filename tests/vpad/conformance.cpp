@@ -651,9 +651,15 @@ void CheckUnplugAndReplug(const Pad& pad)
         // The simulated world answers 167 (unplugged); the extension only asks for non-zero.
         Verdict(gone.reads > 0 && seen.result == kNoJoystick, "unplug: the read fails", Format("%u", kNoJoystick),
                 Format("%u (%s)", seen.result, Took(gone).c_str()));
+        // Wine's XInput side may learn of it a moment after its joystick side.
         XInputTriggers triggers{};
-        const std::uint32_t xinput =
-            zandrel::platform::ReadXInputTriggers(static_cast<std::uint32_t>(pad.xinputIndex), &triggers);
+        std::uint32_t xinput = 0;
+        for (const double began = NowMs(); NowMs() - began < kPlugLimitMs; Sleep(10)) {
+            xinput = zandrel::platform::ReadXInputTriggers(static_cast<std::uint32_t>(pad.xinputIndex), &triggers);
+            if (xinput != 0) {
+                break;
+            }
+        }
         Verdict(xinput == ERROR_DEVICE_NOT_CONNECTED, "unplug: the XInput read fails", "1167", Format("%u", xinput));
         // What the frame cycle does on a failed read.
         zandrel::platform::JoystickConfigChanged();
