@@ -1,7 +1,7 @@
 // The SDL2 that Wine's bus driver gets in the pad stage (see vpad_preload.c). It
-// wraps SDL_Init alone: after the real one it attaches SDL virtual joysticks, which
-// Wine then turns into HID game pads, and serves a command channel that plugs,
-// unplugs and moves them.
+// wraps SDL_Init: after the real one it attaches SDL virtual joysticks, which Wine
+// then turns into HID game pads, and serves a command channel that plugs, unplugs and
+// moves them; and SDL_JoystickOpen, to learn when Wine has opened a pad.
 //
 // Environment:
 //   VPAD_PADS    comma list of pads, each "xinput" (045E:028E, an SDL game controller:
@@ -73,14 +73,19 @@ struct Pad {
     // (a pad Wine has just found shows a held button only with its next report).
     int nudge;
     int nudged;
-    // Buttons the channel holds down. Wine's bus driver takes a new pad's state only from
-    // changes it sees after it has the pad, so buttons held at a plug are let go and
-    // pressed again a few ticks later, as a real pad's first reports would show them.
+    // Buttons pressed at a plug (before Wine opens the pad or within 100 ms of it) and
+    // held since. Wine's bus driver takes a new pad's state only from changes it sees
+    // once it has started the pad, some time after it opens it (longer in a fresh
+    // prefix), so these are let go and pressed again 1.5 s after the open, as a real
+    // pad's first reports would show them. Wine has not seen them before, so the
+    // letting go shows nothing.
     Uint32 held;
-    int settle;
+    int opensAtPlug;  // Wine's opens before this pad's plug
+    int settle;       // -1 until Wine opens the pad, then ticks until the buttons show
 };
 
 static struct Pad pads[kMaxPads];
+static int wineOpens;  // SDL joysticks Wine's bus driver has opened
 static int padCount;
 static pthread_mutex_t padLock = PTHREAD_MUTEX_INITIALIZER;
 
@@ -128,6 +133,29 @@ static int SDLCALL Rumble(void* userdata, Uint16 low, Uint16 high)
     return 0;
 }
 
+typedef SDL_Joystick* (*OpenFunction)(int);
+
+static OpenFunction RealJoystickOpen(void)
+{
+    static OpenFunction real;
+    if (real == NULL) {
+        real = (OpenFunction)dlsym(RTLD_NEXT, "SDL_JoystickOpen");
+    }
+    return real;
+}
+
+// Wine's bus driver opens each pad it finds through here; the channel's own opens go
+// to the real one.
+DECLSPEC SDL_Joystick* SDLCALL SDL_JoystickOpen(int index)
+{
+    SDL_Joystick* joystick = RealJoystickOpen()(index);
+    if (joystick != NULL) {
+        __atomic_add_fetch(&wineOpens, 1, __ATOMIC_SEQ_CST);
+        Log("Wine opened SDL joystick %d", (int)SDL_JoystickInstanceID(joystick));
+    }
+    return joystick;
+}
+
 static const char* Plug(struct Pad* pad)
 {
     if (pad->joystick != NULL) {
@@ -148,20 +176,27 @@ static const char* Plug(struct Pad* pad)
     desc.userdata = pad;
     desc.Rumble = Rumble;
     const int index = SDL_JoystickAttachVirtualEx(&desc);
-    if (index < 0 || (pad->joystick = SDL_JoystickOpen(index)) == NULL) {
+    pad->opensAtPlug = __atomic_load_n(&wineOpens, __ATOMIC_SEQ_CST);
+    if (index < 0 || (pad->joystick = RealJoystickOpen()(index)) == NULL) {
         Log("plug %s failed: %s", pad->kind->name, SDL_GetError());
         return "error SDL cannot attach the pad";
     }
     pad->instance = SDL_JoystickInstanceID(pad->joystick);
     Log("plugged %s %04x:%04x as SDL joystick %d, game controller %d", pad->kind->name, pad->kind->vendor,
         pad->kind->product, (int)pad->instance, (int)SDL_IsGameController(index));
-    pad->settle = 15;
+    pad->settle = -1;
     return Reset(pad) == 0 ? "ok" : "error SDL cannot set the pad at rest";
 }
 
 // A tick of the 20 ms thread for a pad plugged a moment ago: see `held`.
 static void Settle(struct Pad* pad)
 {
+    if (pad->settle < 0) {
+        if (__atomic_load_n(&wineOpens, __ATOMIC_SEQ_CST) != pad->opensAtPlug) {
+            pad->settle = 75;
+        }
+        return;
+    }
     if (pad->settle == 0 || --pad->settle > 1) {
         return;
     }
@@ -259,7 +294,8 @@ static const char* Apply(const char* line)
     if (strcmp(verb, "button") == 0) {
         if (item >= 0 && item < 32) {
             const Uint32 mask = 1u << item;
-            pad->held = atoi(word) != 0 ? pad->held | mask : pad->held & ~mask;
+            const int early = pad->settle < 0 || pad->settle >= 70;
+            pad->held = atoi(word) == 0 ? pad->held & ~mask : early ? pad->held | mask : pad->held;
         }
         return SDL_JoystickSetVirtualButton(pad->joystick, item, (Uint8)atoi(word)) == 0 ? "ok"
                                                                                          : "error no such button";
