@@ -44,7 +44,7 @@ bool XInputFaceAnswers(const RunObject& object)
 {
     const auto index = static_cast<std::uint32_t>(object.xinputIndex);
     platform::XInputTriggers state{};
-    return object.xinputIndex < 0 || ((object.guessAnswered >> index) & 1u) == 0 ||
+    return object.xinputIndex < 0 || index >= kMaxXInputDevices || ((object.guessAnswered >> index) & 1u) == 0 ||
            platform::ReadXInputTriggers(index, &state) == 0;
 }
 
