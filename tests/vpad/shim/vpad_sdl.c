@@ -175,8 +175,9 @@ static const char* Plug(struct Pad* pad)
     desc.name = pad->kind->label;
     desc.userdata = pad;
     desc.Rumble = Rumble;
-    const int index = SDL_JoystickAttachVirtualEx(&desc);
+    // Counted before the attach: Wine's bus driver may open the pad at once.
     pad->opensAtPlug = __atomic_load_n(&wineOpens, __ATOMIC_SEQ_CST);
+    const int index = SDL_JoystickAttachVirtualEx(&desc);
     if (index < 0 || (pad->joystick = RealJoystickOpen()(index)) == NULL) {
         Log("plug %s failed: %s", pad->kind->name, SDL_GetError());
         return "error SDL cannot attach the pad";
