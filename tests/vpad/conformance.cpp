@@ -668,12 +668,11 @@ void CheckUnplugAndReplug(const Pad& pad)
         return;
     }
     // First as the frame cycle gets a pad back, a frame each 1/60 s: while in error it
-    // reads the pad's joystick id and takes it back when the ids there are the pad's and
-    // its XInput index answers, and in the frame that failed and every 60 frames it also
-    // asks the other ids' capabilities (asking an id with no pad is what makes Wine look
-    // for new pads) and follows the pad to the lowest that answers with its ids and
-    // reads. Reported: where the pad is read again, and whether its old id read as
-    // another pad meanwhile.
+    // reads the pad's joystick id and takes it back when the ids there are the pad's,
+    // and in the frame that failed and every 60 frames it also asks the other ids'
+    // capabilities (asking an id with no pad is what makes Wine look for new pads) and
+    // follows the pad to the lowest that answers with its ids and reads. Reported:
+    // where the pad is read again, and whether its old id read as another pad meanwhile.
     double start = NowMs();
     int frames = 0;
     std::uint32_t at = pad.joystick;
@@ -683,11 +682,8 @@ void CheckUnplugAndReplug(const Pad& pad)
         JoyReading reading{};
         JoyIds own{};
         if (zandrel::platform::ReadJoystick(at, &reading) == 0 && zandrel::platform::ReadJoystickIds(at, &own) == 0) {
-            XInputTriggers triggers{};
-            const bool ownIds = own.vendor == pad.vendor && own.product == pad.product;
-            back = ownIds &&
-                   zandrel::platform::ReadXInputTriggers(static_cast<std::uint32_t>(pad.xinputIndex), &triggers) == 0;
-            impostor = impostor || !ownIds;
+            back = own.vendor == pad.vendor && own.product == pad.product;
+            impostor = impostor || !back;
             if (back) {
                 how = Format("reads again at its own joystick %u%s", at,
                              impostor ? ", after it read as another pad for a while" : "");
