@@ -567,14 +567,28 @@ void CheckScan(const Pad& first, const Pad& second)
     Verdict(ok, "XInput device list", "4 entries, 045E:028E and 054C:05C4 first", ListEntries());
 }
 
+// Index `index`'s XInput read, asked until it answers (with `answering` false: until it
+// fails) or the plug limit passes, since Wine's XInput side learns of a pad coming or
+// going a moment after its joystick side.
+std::uint32_t XInputReadUntil(std::uint32_t index, bool answering, XInputTriggers* triggers)
+{
+    std::uint32_t result = 0;
+    for (const double began = NowMs(); NowMs() - began < kPlugLimitMs; Sleep(10)) {
+        result = zandrel::platform::ReadXInputTriggers(index, triggers);
+        if ((result == 0) == answering) {
+            break;
+        }
+    }
+    return result;
+}
+
 void CheckXInputIndex(Pad* pad, std::int32_t expected)
 {
     const zandrel::XInputLookup lookup = zandrel::LookUpXInput(pad->joystick);
     pad->xinputIndex = lookup.position;
     XInputTriggers triggers{};
-    const std::uint32_t result = lookup.position < 0 ? 1
-                                                     : zandrel::platform::ReadXInputTriggers(
-                                                           static_cast<std::uint32_t>(lookup.position), &triggers);
+    const std::uint32_t result =
+        lookup.position < 0 ? 1 : XInputReadUntil(static_cast<std::uint32_t>(lookup.position), true, &triggers);
     Verdict(lookup.position == expected && result == 0, Format("%s XInput index", pad->name),
             Format("index %d, whose XInput read answers", expected),
             Format("index %d, XInput read %u, triggers %u/%u", lookup.position, result, triggers.left, triggers.right));
@@ -651,15 +665,8 @@ void CheckUnplugAndReplug(const Pad& pad)
         // The simulated world answers 167 (unplugged); the extension only asks for non-zero.
         Verdict(gone.reads > 0 && seen.result == kNoJoystick, "unplug: the read fails", Format("%u", kNoJoystick),
                 Format("%u (%s)", seen.result, Took(gone).c_str()));
-        // Wine's XInput side may learn of it a moment after its joystick side.
         XInputTriggers triggers{};
-        std::uint32_t xinput = 0;
-        for (const double began = NowMs(); NowMs() - began < kPlugLimitMs; Sleep(10)) {
-            xinput = zandrel::platform::ReadXInputTriggers(static_cast<std::uint32_t>(pad.xinputIndex), &triggers);
-            if (xinput != 0) {
-                break;
-            }
-        }
+        const std::uint32_t xinput = XInputReadUntil(static_cast<std::uint32_t>(pad.xinputIndex), false, &triggers);
         Verdict(xinput == ERROR_DEVICE_NOT_CONNECTED, "unplug: the XInput read fails", "1167", Format("%u", xinput));
         // What the frame cycle does on a failed read.
         zandrel::platform::JoystickConfigChanged();
