@@ -17,8 +17,9 @@ wine64=/usr/lib/wine/wine64
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 out=$VPAD_RUN/window
 
+# On the error stream too, since some checks' output is thrown away.
 fail() {
-    echo "FAIL pad window: $*"
+    echo "FAIL pad window: $*" >&2
     exit 1
 }
 
