@@ -2,7 +2,7 @@
 // a list of steps, run in order, one line of output each.
 //   desktop NAME      the steps after it look on Wine's desktop NAME (up to 30 s for it)
 //   wait SECONDS      until the window shows a pad ("window X Y": its client origin)
-//   nopad SECONDS     until it says no pad answers
+//   nopad SECONDS     until it says no pad answers (it may come first)
 //   place BIT         "place BIT X Y": the screen point that shows whether BIT is lit
 //   text              the pad's lines, then "bit N: NAME | KEY" for every bit
 //   select TEXT       chooses the pad whose entry contains TEXT (e.g. 054C:05C4)
@@ -66,7 +66,7 @@ bool Wait(int seconds, const wchar_t* first)
     }
     wchar_t line[512];
     Text(kInfoId, line);
-    std::printf("FAIL the window shows \"%ls\"\n", line);
+    std::printf("FAIL in %d s the window never showed \"%ls...\"; it shows \"%ls\"\n", seconds, first, line);
     return false;
 }
 
@@ -114,7 +114,7 @@ int wmain(int argc, wchar_t** argv)
         } else if (std::wcscmp(step, L"wait") == 0) {
             ok = Wait(std::wcstol(value, nullptr, 10), L"joystick ");
             ++i;
-        } else if (std::wcscmp(step, L"nopad") == 0 && window != nullptr) {
+        } else if (std::wcscmp(step, L"nopad") == 0) {
             ok = Wait(std::wcstol(value, nullptr, 10), L"No pad answers");
             ++i;
         } else if (window == nullptr) {
