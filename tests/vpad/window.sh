@@ -96,8 +96,23 @@ bash "$here/vpad.sh" send "reset 0"
 bash "$here/vpad.sh" send "reset 1"
 # A desktop of its own, which draws on this display: Wine's default desktop may have
 # been made by a program of the stage without one.
-(cd "$out" && exec "$wine32" explorer /desktop=zandrel-pads,1100x720 "$build/zandrel-pads.exe" >"$out/pads.log" 2>&1) &
-window=$!
+open_window() {
+    (cd "$out" && exec "$wine32" explorer /desktop=zandrel-pads,1100x720 "$build/zandrel-pads.exe" >>"$out/pads.log" 2>&1) &
+    window=$!
+}
+
+# Closes the window; its desktop ends with its last window.
+close_window() {
+    look find 30 close >/dev/null
+    for _ in $(seq 100); do
+        kill -0 "$window" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$window" 2>/dev/null && fail "the window's desktop is still there 10 s after the window closed"
+    window=
+}
+
+open_window
 if ! said=$("$wine64" "$checker" desktop zandrel-pads wait 60 select 045E:028E | tr -d '\r'); then
     kill -0 "$window" 2>/dev/null || fail "zandrel-pads.exe ended at once: $(cat "$out/pads.log")"
     fail "no pad in 60 s: $said"
@@ -146,25 +161,28 @@ grep -qx '=> key down 0x5A' "$recording" && grep -qx '=> key up 0x5A' "$recordin
     tee "$out/replay.log" | grep -qx '1 passed, 0 failed' || fail "the recording does not replay: $(cat "$out/replay.log")"
 echo "ok the window's recording replays: $(basename "$recording")"
 # Every pad unplugged: the window says so and keeps looking; a pad plugged in shows.
-# The bound pad first, then the other: two pulled at once can leave Wine's service
-# reading one of them on (docs/dev/testing.md).
+# One after the other, with a look of Wine's (at most every 2 s) between them: two
+# pulled at once can leave Wine's service reading one of them on (docs/dev/testing.md).
 bash "$here/vpad.sh" send "unplug 1"
-sleep 1
+sleep 3
 bash "$here/vpad.sh" send "unplug 0"
 # Not through check: the window may say so before the checker has started.
-look nopad 30 >/dev/null
+if ! said=$("$wine64" "$checker" desktop zandrel-pads nopad 20 pads | tr -d '\r'); then
+    # Now and then Wine still does, in the process that read the pads; a process started
+    # afresh finds only the pads there are.
+    echo "report Wine's joystick service in the window's process goes on reading a pulled pad" \
+        "($(tail -n 1 <<<"$said" | sed 's/^FAIL //'); its pads: $(look find 30 pads | sed -n 's/^pads: //p')):" \
+        "the window is opened again"
+    close_window
+    open_window
+    look nopad 60 >/dev/null
+fi
 echo "ok with every pad unplugged the window says no pad answers"
 import -window root "$out/no-pad.png"
 bash "$here/vpad.sh" send "plug 0"
 check sleep 0 >/dev/null
 echo "ok a pad plugged in again shows in the window"
 bash "$here/vpad.sh" send "plug 1"
-check close >/dev/null
-# Its desktop ends with its last window.
-for _ in $(seq 100); do
-    kill -0 "$window" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$window" 2>/dev/null && fail "the window's desktop is still there 10 s after the window closed"
-window=
+check sleep 0 >/dev/null
+close_window
 echo "ok the window closes; screenshots in $out"

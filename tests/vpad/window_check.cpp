@@ -2,10 +2,12 @@
 // a list of steps, run in order, one line of output each.
 //   desktop NAME      the steps after it look on Wine's desktop NAME (up to 30 s for it)
 //   wait SECONDS      until the window shows a pad ("window X Y": its client origin)
+//   find SECONDS      until there is a window, whatever it shows
 //   nopad SECONDS     until it says no pad answers (it may come first)
 //   place BIT         "place BIT X Y": the screen point that shows whether BIT is lit
 //   text              the pad's lines, then "bit N: NAME | KEY" for every bit
 //   select TEXT       chooses the pad whose entry contains TEXT (e.g. 054C:05C4)
+//   pads              "pads: ENTRY; ENTRY...", the pad choice's entries
 //   standard on|off   the standard layout box
 //   record            clicks the record button
 //   sleep MS
@@ -75,15 +77,27 @@ void Command(int id, int code, HWND control)
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
 }
 
+int PadCount()
+{
+    return static_cast<int>(SendMessageW(GetDlgItem(window, kPadChoiceId), CB_GETCOUNT, 0, 0));
+}
+
+void PadEntry(int i, wchar_t (&entry)[256])
+{
+    HWND choice = GetDlgItem(window, kPadChoiceId);
+    entry[0] = 0;
+    if (SendMessageW(choice, CB_GETLBTEXTLEN, i, 0) < 255) {
+        SendMessageW(choice, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+    }
+}
+
 bool Select(const wchar_t* wanted)
 {
     HWND choice = GetDlgItem(window, kPadChoiceId);
-    const int count = static_cast<int>(SendMessageW(choice, CB_GETCOUNT, 0, 0));
+    const int count = PadCount();
     for (int i = 0; i < count; ++i) {
-        wchar_t entry[256] = {};
-        if (SendMessageW(choice, CB_GETLBTEXTLEN, i, 0) < 255) {
-            SendMessageW(choice, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
-        }
+        wchar_t entry[256];
+        PadEntry(i, entry);
         if (std::wcsstr(entry, wanted) != nullptr) {
             SendMessageW(choice, CB_SETCURSEL, i, 0);
             Command(kPadChoiceId, CBN_SELCHANGE, choice);
@@ -114,6 +128,9 @@ int wmain(int argc, wchar_t** argv)
         } else if (std::wcscmp(step, L"wait") == 0) {
             ok = Wait(std::wcstol(value, nullptr, 10), L"joystick ");
             ++i;
+        } else if (std::wcscmp(step, L"find") == 0) {
+            ok = Wait(std::wcstol(value, nullptr, 10), L"");
+            ++i;
         } else if (std::wcscmp(step, L"nopad") == 0) {
             ok = Wait(std::wcstol(value, nullptr, 10), L"No pad answers");
             ++i;
@@ -137,6 +154,14 @@ int wmain(int argc, wchar_t** argv)
                 Text(kBitKeyId + bit, key);
                 std::printf("bit %d: %ls | %ls\n", bit, name, key);
             }
+        } else if (std::wcscmp(step, L"pads") == 0) {
+            std::printf("pads:");
+            for (int entry = 0; entry < PadCount(); ++entry) {
+                wchar_t text[256];
+                PadEntry(entry, text);
+                std::printf("%s %ls", entry == 0 ? "" : ";", text);
+            }
+            std::printf("\n");
         } else if (std::wcscmp(step, L"select") == 0) {
             ok = Select(value);
             ++i;
