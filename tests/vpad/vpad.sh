@@ -63,11 +63,7 @@ start() {
     [ -x "$wine64" ] || fail "$wine64 is missing (package wine64)"
     [ -f "$shim/libvpad_preload.so" ] && [ -f "$shim/libvpad_sdl.so" ] || fail "the shim is not built in $shim"
     # A second start of the stage keeps the logs of what ran before it.
-    if [ "$keep" = keep ]; then
-        rm -f "$VPAD_RUN/status" "$VPAD_RUN/pads.log"
-    else
-        rm -rf "$VPAD_RUN"
-    fi
+    [ "$keep" = keep ] || rm -rf "$VPAD_RUN"
     mkdir -p "$VPAD_RUN"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
@@ -75,27 +71,35 @@ start() {
         WINEDEBUG=-all wineserver -w
         say "prefix made in $((SECONDS - began)) s: $WINEPREFIX"
     fi
-    # A server that runs already has its device host without the shim.
-    wineserver -k </dev/null >/dev/null 2>&1 || true
-    wineserver -w </dev/null >/dev/null 2>&1 || true
-    # Wine's inventory keeps every pad it ever saw, present or not; each run starts without them.
-    forget_pads >"$VPAD_RUN/forget-pads.reg"
-    WINEDEBUG=-all "$wine64" regedit /S "$VPAD_RUN/forget-pads.reg" </dev/null >/dev/null 2>&1 ||
-        fail "regedit cannot remove the pads of an earlier run from $WINEPREFIX"
-    wineserver -k </dev/null >/dev/null 2>&1 || true
-    wineserver -w </dev/null >/dev/null 2>&1 || true
-    local served=$SECONDS
-    (
-        # Wine's services and device hosts inherit these from wineboot; the tests run without.
-        export LD_PRELOAD="$shim/libvpad_preload.so" VPAD_PADS="$pads" VPAD_STATUS="$VPAD_RUN/status"
-        export VPAD_LOG="$VPAD_RUN/pads.log" WINEDEBUG=-all
-        wineserver -p </dev/null >/dev/null 2>&1
-        "$wine64" wineboot </dev/null >"$VPAD_RUN/wineboot.log" 2>&1
-    )
-    local tries=0
-    while [ ! -f "$VPAD_RUN/status" ] && [ $tries -lt 300 ]; do
-        sleep 0.1
-        tries=$((tries + 1))
+    # Now and then one of Wine's programs crashes in the start (a page fault in wineboot,
+    # once here) and the pads never come: another server is started, up to three.
+    local served attempt
+    for attempt in 1 2 3; do
+        rm -f "$VPAD_RUN/status" "$VPAD_RUN/pads.log"
+        # A server that runs already has its device host without the shim.
+        wineserver -k </dev/null >/dev/null 2>&1 || true
+        wineserver -w </dev/null >/dev/null 2>&1 || true
+        # Wine's inventory keeps every pad it ever saw, present or not; each run starts without them.
+        forget_pads >"$VPAD_RUN/forget-pads.reg"
+        WINEDEBUG=-all "$wine64" regedit /S "$VPAD_RUN/forget-pads.reg" </dev/null >/dev/null 2>&1 ||
+            fail "regedit cannot remove the pads of an earlier run from $WINEPREFIX"
+        wineserver -k </dev/null >/dev/null 2>&1 || true
+        wineserver -w </dev/null >/dev/null 2>&1 || true
+        served=$SECONDS
+        (
+            # Wine's services and device hosts inherit these from wineboot; the tests run without.
+            export LD_PRELOAD="$shim/libvpad_preload.so" VPAD_PADS="$pads" VPAD_STATUS="$VPAD_RUN/status"
+            export VPAD_LOG="$VPAD_RUN/pads.log" WINEDEBUG=-all
+            wineserver -p </dev/null >/dev/null 2>&1
+            "$wine64" wineboot </dev/null >"$VPAD_RUN/wineboot.log" 2>&1
+        )
+        local tries=0
+        while [ ! -f "$VPAD_RUN/status" ] && [ $tries -lt 300 ]; do
+            sleep 0.1
+            tries=$((tries + 1))
+        done
+        [ ! -f "$VPAD_RUN/status" ] || break
+        say "the pads were not attached in 30 s (server $attempt): $(head -n 1 "$VPAD_RUN/wineboot.log")"
     done
     [ -f "$VPAD_RUN/status" ] ||
         fail "the pads were never attached in 30 s: Wine's bus driver did not load SDL2 through the shim (see $VPAD_RUN)"
