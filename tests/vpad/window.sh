@@ -56,10 +56,15 @@ for _ in $(seq 100); do
 done
 [ -S "/tmp/.X11-unix/X$display" ] || fail "Xvfb gave no display :$display in 10 s: $(cat "$out/xvfb.log")"
 
-# The checker's steps on the window; its output, or the failure.
+# The checker's steps on the window; its output, and whether every step passed.
+ask() {
+    "$wine64" "$checker" desktop zandrel-pads "$@" | tr -d '\r'
+}
+
+# The same; a step that fails fails the test.
 look() {
     local said
-    said=$("$wine64" "$checker" desktop zandrel-pads "$@" | tr -d '\r') || fail "$(tail -n 1 <<<"$said")"
+    said=$(ask "$@") || fail "$(tail -n 1 <<<"$said")"
     printf '%s\n' "$said" | tee -a "$out/checks.log"
 }
 
@@ -113,7 +118,7 @@ close_window() {
 }
 
 open_window
-if ! said=$("$wine64" "$checker" desktop zandrel-pads wait 60 select 045E:028E | tr -d '\r'); then
+if ! said=$(ask wait 60 select 045E:028E); then
     kill -0 "$window" 2>/dev/null || fail "zandrel-pads.exe ended at once: $(cat "$out/pads.log")"
     fail "no pad in 60 s: $said"
 fi
@@ -167,7 +172,7 @@ bash "$here/vpad.sh" send "unplug 1"
 sleep 3
 bash "$here/vpad.sh" send "unplug 0"
 # Not through check: the window may say so before the checker has started.
-if ! said=$("$wine64" "$checker" desktop zandrel-pads nopad 20 pads | tr -d '\r'); then
+if ! said=$(ask nopad 20); then
     # Now and then Wine still does, in the process that read the pads; a process started
     # afresh finds only the pads there are.
     echo "report Wine's joystick service in the window's process goes on reading a pulled pad" \

@@ -84,6 +84,10 @@ struct Pad {
     int settle;       // -1 until Wine opens the pad, then ticks until the buttons show
 };
 
+// Ticks of the 20 ms thread from Wine's open of a pad until its held buttons show, and
+// the first of them, in which a press still counts as held at the plug.
+enum { kSettleTicks = 75, kEarlyTicks = 5 };
+
 static struct Pad pads[kMaxPads];
 static int wineOpens;  // SDL joysticks Wine's bus driver has opened
 static int padCount;
@@ -194,7 +198,7 @@ static void Settle(struct Pad* pad)
 {
     if (pad->settle < 0) {
         if (__atomic_load_n(&wineOpens, __ATOMIC_SEQ_CST) != pad->opensAtPlug) {
-            pad->settle = 75;
+            pad->settle = kSettleTicks;
         }
         return;
     }
@@ -295,7 +299,7 @@ static const char* Apply(const char* line)
     if (strcmp(verb, "button") == 0) {
         if (item >= 0 && item < 32) {
             const Uint32 mask = 1u << item;
-            const int early = pad->settle < 0 || pad->settle >= 70;
+            const int early = pad->settle < 0 || pad->settle >= kSettleTicks - kEarlyTicks;
             pad->held = atoi(word) == 0 ? pad->held & ~mask : early ? pad->held | mask : pad->held;
         }
         return SDL_JoystickSetVirtualButton(pad->joystick, item, (Uint8)atoi(word)) == 0 ? "ok"
